@@ -1,0 +1,95 @@
+#include "FolderListing.h"
+
+#include <algorithm>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+unsigned char Fold(unsigned char c) {
+    return (c >= 'a' && c <= 'z') ? c - 32 : c;
+}
+
+bool KindOf(int folderFd, const char* name, unsigned char type, FolderListing::Kind& kind) {
+    if (type == DT_UNKNOWN) {
+        struct stat st;
+        if (::fstatat(folderFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            return false;
+        type = S_ISDIR(st.st_mode)   ? DT_DIR
+               : S_ISREG(st.st_mode) ? DT_REG
+               : S_ISLNK(st.st_mode) ? DT_LNK
+                                     : DT_FIFO;
+    }
+    switch (type) {
+    case DT_DIR:
+        kind = FolderListing::Kind::Folder;
+        return true;
+    case DT_REG:
+        kind = FolderListing::Kind::File;
+        return true;
+    case DT_LNK:
+        kind = FolderListing::Kind::Link;
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
+bool FolderListing::Before(std::string_view a, std::string_view b) {
+    const size_t n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; ++i) {
+        const unsigned char fa = Fold(a[i]), fb = Fold(b[i]);
+        if (fa != fb)
+            return fa < fb;
+    }
+    if (a.size() != b.size())
+        return a.size() < b.size();
+    return std::memcmp(a.data(), b.data(), n) < 0;
+}
+
+bool FolderListing::Read(int folderFd) {
+    m_entries.clear();
+    // The stream gets its own descriptor: closedir closes it, not the caller's.
+    const int own = ::openat(folderFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (own < 0)
+        return false;
+    DIR* dir = ::fdopendir(own);
+    if (dir == nullptr) {
+        ::close(own);
+        return false;
+    }
+    while (const dirent* d = ::readdir(dir)) {
+        if (std::strcmp(d->d_name, ".") == 0 || std::strcmp(d->d_name, "..") == 0)
+            continue;
+        Kind kind;
+        if (KindOf(folderFd, d->d_name, d->d_type, kind))
+            m_entries.push_back(Entry{d->d_name, kind});
+    }
+    ::closedir(dir);
+    std::sort(m_entries.begin(), m_entries.end(),
+              [](const Entry& a, const Entry& b) { return Before(a.name, b.name); });
+    return true;
+}
+
+int FolderListing::OpenFolder(int folderFd, const std::string& name) {
+    return ::openat(folderFd, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+}
+
+FolderListing::OpenResult FolderListing::OpenFile(int folderFd, const Entry& entry, int& fd) {
+    if (entry.kind == Kind::Link) {
+        // Look at the target first: a FIFO or device is never opened at all.
+        struct stat st;
+        if (::fstatat(folderFd, entry.name.c_str(), &st, 0) != 0)
+            return OpenResult::Failed;
+        if (!S_ISREG(st.st_mode))
+            return OpenResult::Skipped;
+    }
+    // Non-blocking, so that a FIFO swapped in after the listing cannot block.
+    fd = ::openat(folderFd, entry.name.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return OpenResult::Failed;
+    return OpenResult::Opened;
+}

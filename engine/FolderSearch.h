@@ -1,0 +1,47 @@
+#pragma once
+
+#include "LineMatcher.h"
+#include "MatchList.h"
+#include "SearchObserver.h"
+#include "SearchOptions.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The plain sequential folder search: one walk of the tree per file-name mask,
+// each file whose name holds the mask read piece by piece and tested with the
+// matcher, one record per file with a matching piece.
+class FolderSearch {
+public:
+    FolderSearch(std::string_view pattern, const SearchOptions& options, MatchList& matches,
+                 SearchObserver& observer);
+
+    // All walks from `startFolder`; true when at least one record was added.
+    bool RunSearch(const std::string& startFolder);
+    // One walk of the tree under `folder` for `mask`.
+    void SearchFolder(const std::string& folder, const std::string& mask);
+    // Tests every piece of the open file; adds the matching ones to `scan`
+    // and returns how many matched.
+    static int ScanFile(LineMatcher& matcher, int fd, MatchRecord& scan);
+
+    // The masks of the walks, in walk order: "." + each non-empty extension,
+    // in lower and then upper case when IgnoreExt is on.
+    static std::vector<std::string> BuildMasks(const SearchOptions& options);
+
+private:
+    struct Frame;
+    bool LimitReached() const;
+    void ScanEntry(const Frame& frame, size_t index, const std::string& mask);
+
+    LineMatcher m_matcher;
+    const SearchOptions& m_options;
+    MatchList& m_matches;
+    SearchObserver& m_observer;
+    bool m_found = false;
+};
+
+// Runs all walks of a search and reports to `observer`; true when at least
+// one record was added to `matches` (which the caller has emptied).
+bool RunSearch(std::string_view pattern, const std::string& startFolder,
+               const SearchOptions& options, MatchList& matches, SearchObserver& observer);

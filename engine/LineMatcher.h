@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Decides whether one line holds a match for a search pattern.
+//
+// Pattern bytes: a leading '^' anchors at the line start, a trailing '$' at
+// its end, '?' is any one byte, a byte followed by '*' is zero or more of that
+// exact byte; every other byte is itself, and with ignoreCaps an ASCII letter
+// in the pattern also takes its other case. Pattern and line end at their
+// first zero byte.
+//
+// The matcher backtracks like the classic recursive one but remembers which
+// (repeat, text position) pairs have already failed, so a line costs at most
+// about pattern length x line length steps whatever the number of stars.
+// One object is used by one thread at a time.
+class LineMatcher {
+public:
+    LineMatcher(std::string_view pattern, bool ignoreCaps);
+
+    bool MatchLine(std::string_view line);
+
+    const std::string& Pattern() const { return m_pattern; }
+    bool IgnoreCaps() const { return m_ignoreCaps; }
+
+private:
+    bool MatchAt(size_t p, size_t t);
+    bool MatchRepeat(size_t p, size_t t);
+    bool SameByte(unsigned char patternByte, unsigned char textByte) const;
+    bool HasFailed(size_t p, size_t t) const;
+    void MarkFailed(size_t p, size_t t);
+
+    std::string m_pattern;
+    bool m_ignoreCaps;
+    const unsigned char* m_text = nullptr;
+    size_t m_length = 0;
+
+    // Repeat number of each pattern position that starts a starred pair, or -1.
+    std::vector<int> m_repeatOf;
+    size_t m_repeats = 0;
+    // One bit per (repeat, text position) known to fail on the current line.
+    std::vector<uint64_t> m_failed;
+    size_t m_rowWords = 0;
+    bool m_failedDirty = false;
+};
+
+// One-off form: compiles the pattern and tests one line.
+bool MatchLine(std::string_view pattern, std::string_view line, bool ignoreCaps);

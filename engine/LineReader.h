@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+// Reads a file descriptor in large blocks and hands out the pieces that a
+// text-mode line reader with a 512-byte buffer gives: CR LF is read as LF, a
+// byte 26 ends the file, and a piece ends after an LF or after 511 bytes. Each
+// piece is handed out as its text: up to its first zero byte, without the
+// final LF. A read error ends the file like its end.
+class LineReader {
+public:
+    static constexpr size_t kPieceBytes = 511;
+
+    explicit LineReader(int fd, size_t blockSize = 256 * 1024);
+
+    // The next piece, valid until the next call. False at the end of the file.
+    bool Next(std::string_view& text);
+
+private:
+    void Fill();
+
+    int m_fd;
+    size_t m_blockSize;
+    std::vector<char> m_buffer;
+    size_t m_pos = 0;
+    size_t m_end = 0;
+    bool m_eof = false;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "SearchOptions.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+// vodizuzi-find: the search engine as a command-line tool.
+class FindCommand {
+public:
+    enum Status { kFound = 0, kNothingFound = 1, kUsageError = 2 };
+
+    // Runs the command with `args` (without the program name).
+    int Run(const std::vector<std::string>& args, std::FILE* out, std::FILE* err);
+
+private:
+    bool Parse(const std::vector<std::string>& args, std::string& problem);
+    bool ParseOption(const std::string& arg, std::string& problem);
+
+    SearchOptions m_options;
+    bool m_progress = false;
+    bool m_help = false;
+    std::vector<std::string> m_operands;
+};
