@@ -1,0 +1,17 @@
+#include "ByteText.h"
+
+#include <QStringDecoder>
+
+QString ByteText::ToDisplay(std::string_view bytes) {
+    const QByteArray raw =
+        QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(raw);
+    if (!utf8.hasError())
+        return text;
+    return QString::fromLatin1(raw);
+}
+
+std::string ByteText::FromTyped(const QString& text) {
+    return text.toUtf8().toStdString();
+}
