@@ -1,0 +1,7 @@
+#include "CDC.h"
+
+#include <QPainter>
+
+CDC::CDC(QPainter* painter) : m_painter(painter) {}
+
+CDC::~CDC() = default;
