@@ -10,8 +10,10 @@
 #include <vector>
 
 // The plain sequential folder search: one walk of the tree per file-name mask,
-// each file whose name holds the mask read piece by piece and tested with the
-// matcher, one record per file with a matching piece.
+// each listing the tree again, every piece of each selected file read and
+// tested with the matcher, one record per file with a matching piece. The
+// fast search (SearchRun) gives exactly its answers; this one is the
+// reference it is checked against.
 class FolderSearch {
 public:
     FolderSearch(std::string_view pattern, const SearchOptions& options, MatchList& matches,
@@ -30,9 +32,7 @@ public:
     static std::vector<std::string> BuildMasks(const SearchOptions& options);
 
 private:
-    struct Frame;
-    bool LimitReached() const;
-    void ScanEntry(const Frame& frame, size_t index, const std::string& mask);
+    bool LimitReached() const { return m_matches.GetCount() >= m_options.Max; }
 
     LineMatcher m_matcher;
     const SearchOptions& m_options;
@@ -40,8 +40,3 @@ private:
     SearchObserver& m_observer;
     bool m_found = false;
 };
-
-// Runs all walks of a search and reports to `observer`; true when at least
-// one record was added to `matches` (which the caller has emptied).
-bool RunSearch(std::string_view pattern, const std::string& startFolder,
-               const SearchOptions& options, MatchList& matches, SearchObserver& observer);

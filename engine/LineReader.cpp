@@ -8,6 +8,12 @@ LineReader::LineReader(int fd, size_t blockSize)
     : m_fd(fd), m_blockSize(blockSize > 0 ? blockSize : 1),
       m_buffer(m_blockSize + kPieceBytes + 1) {}
 
+void LineReader::Reset(int fd) {
+    m_fd = fd;
+    m_pos = m_end = 0;
+    m_eof = false;
+}
+
 // Keeps at least one piece and one byte of look-ahead in the buffer (the byte
 // decides whether a CR at the piece's end belongs to a CR LF pair).
 void LineReader::Fill() {

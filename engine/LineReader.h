@@ -15,6 +15,9 @@ public:
 
     explicit LineReader(int fd, size_t blockSize = 256 * 1024);
 
+    // Starts over on another file, keeping the buffer.
+    void Reset(int fd);
+
     // The next piece, valid until the next call. False at the end of the file.
     bool Next(std::string_view& text);
 

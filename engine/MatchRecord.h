@@ -11,6 +11,10 @@ class MatchRecord {
 public:
     MatchRecord() = default;
     virtual ~MatchRecord() = default;
+    MatchRecord(const MatchRecord&) = default;
+    MatchRecord(MatchRecord&&) = default;
+    MatchRecord& operator=(const MatchRecord&) = default;
+    MatchRecord& operator=(MatchRecord&&) = default;
 
     void SetPath(std::string path) { m_path = std::move(path); }
     const std::string& GetPath() const { return m_path; }

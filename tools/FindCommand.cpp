@@ -1,6 +1,6 @@
 #include "FindCommand.h"
 
-#include "FolderSearch.h"
+#include "SearchRun.h"
 
 #include <cerrno>
 #include <climits>
@@ -104,6 +104,11 @@ bool FindCommand::ParseOption(const std::string& arg, std::string& problem) {
     } else if (name == "--ignore-ext" && hasValue) {
         if (!ReadInt(value, 0, 1, m_options.IgnoreExt))
             problem = "--ignore-ext takes 0 or 1, not '" + value + "'";
+    } else if (name == "--threads" && hasValue) {
+        int32_t threads = 0;
+        if (!ReadInt(value, 1, 1024, threads))
+            problem = "--threads takes a number from 1 to 1024, not '" + value + "'";
+        m_tuning.threads = static_cast<unsigned>(threads);
     } else if (name == "--max" && hasValue) {
         if (!ReadInt(value, INT32_MIN, INT32_MAX, m_options.Max))
             problem = "--max takes a whole number, not '" + value + "'";
@@ -159,7 +164,8 @@ int FindCommand::Run(const std::vector<std::string>& args, std::FILE* out, std::
     }
     MatchList matches;
     ReportPrinter reports(err, m_progress);
-    const bool found = RunSearch(m_operands[0], m_operands[1], m_options, matches, reports);
+    const bool found =
+        RunSearch(m_operands[0], m_operands[1], m_options, matches, reports, m_tuning);
     PrintRecords(matches, out);
     std::fflush(out);
     return found ? kFound : kNothingFound;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SearchOptions.h"
+#include "SearchTuning.h"
 
 #include <cstdio>
 #include <string>
@@ -19,6 +20,7 @@ private:
     bool ParseOption(const std::string& arg, std::string& problem);
 
     SearchOptions m_options;
+    SearchTuning m_tuning;
     bool m_progress = false;
     bool m_help = false;
     std::vector<std::string> m_operands;

@@ -1,4 +1,4 @@
-#include "FolderSearch.h"
+#include "SearchRun.h"
 #include "TempTree.h"
 
 #include <gtest/gtest.h>

@@ -82,6 +82,7 @@ TEST(FindCommand, TakesItsOptions) {
         {{"--ext=txt", "--ignore-ext=0", "match", root},
          root + "/a.txt\n\tMatch\n" + root + "/s/d.txt\n\tmatch\n"},
         {{"--max=1", "--ext=txt", "match", root}, root + "/a.txt\n\tMatch\n"},
+        {{"--threads=1", "--max=1", "--ext=txt", "match", root}, root + "/a.txt\n\tMatch\n"},
         {{"--", "^m", root},
          root + "/a.txt\n\tMatch\n" + root + "/s/d.txt\n\tmatch\n" + root + "/b.TXT\n\tmatch\n" +
              root + "/c.diz\n\tmatch\n"},
@@ -123,6 +124,7 @@ TEST(FindCommand, RefusesBadUsageWithOneLine) {
         {"--ignore-caps=2", "x", root},
         {"--ext=a,b,c,d,e,f", "x", root},
         {"--progress=1", "x", root},
+        {"--threads=0", "x", root},
     };
     for (const auto& args : cases) {
         const Outcome result = Find(args);

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "ByteFinder.h"
+#include "LineMatcher.h"
+#include "LineReader.h"
+#include "MatchRecord.h"
+#include "PatternLiteral.h"
+
+#include <cstdint>
+#include <functional>
+#include <string_view>
+#include <vector>
+
+// Scans files for matching pieces (the line reader's pieces), fast: when the
+// pattern holds a literal run, blocks are searched for the run's rarest byte
+// and only the pieces holding a candidate go to the matcher. The answers are
+// those of reading every piece. One scanner serves one thread; its buffer is
+// reused from file to file, so memory stays flat whatever the file's size.
+class BlockScanner {
+public:
+    BlockScanner(std::string_view pattern, bool ignoreCaps, bool prefilter = true,
+                 size_t blockSize = 256 * 1024);
+
+    // Adds the matching pieces of the open file to `record` and returns their
+    // count. Ends early, between blocks, once `stop` says so.
+    int Scan(int fd, MatchRecord& record, const std::function<bool()>& stop = {});
+
+private:
+    int ScanEveryPiece(int fd, MatchRecord& record, const std::function<bool()>& stop);
+    int ScanCandidates(int fd, MatchRecord& record, const std::function<bool()>& stop);
+    bool Refill(int fd);
+
+    LineMatcher m_matcher;
+    PatternLiteral m_literal;
+    ByteFinder m_finder;
+    LineReader m_reader;
+    size_t m_blockSize;
+    size_t m_margin;
+    std::vector<char> m_buffer;
+
+    // State of the file being scanned by ScanCandidates; indices into m_buffer.
+    uint64_t m_base = 0;      // file offset of m_buffer[0]
+    size_t m_end = 0;         // bytes held
+    size_t m_scan = 0;        // next byte to search
+    size_t m_lineChecked = 0; // line feeds before this index are accounted for
+    uint64_t m_lineStart = 0; // file offset of the line holding m_lineChecked
+    bool m_eof = false;
+};
