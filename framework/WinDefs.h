@@ -8,6 +8,7 @@
 using BOOL = int;
 using UINT = unsigned int;
 using BYTE = uint8_t;
+using DWORD = uint32_t;
 using WPARAM = uintptr_t;
 using LPARAM = intptr_t;
 using LRESULT = intptr_t;

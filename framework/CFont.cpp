@@ -1,0 +1,116 @@
+#include "CFont.h"
+
+#include "ByteText.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+QFont::StyleHint StyleHintOf(BYTE pitchAndFamily) {
+    switch (pitchAndFamily & 0xF0) {
+    case FF_ROMAN:
+        return QFont::Serif;
+    case FF_SWISS:
+        return QFont::SansSerif;
+    case FF_MODERN:
+        return QFont::TypeWriter;
+    case FF_SCRIPT:
+        return QFont::Cursive;
+    case FF_DECORATIVE:
+        return QFont::Decorative;
+    default:
+        return QFont::AnyStyle;
+    }
+}
+
+// The largest pixel size whose cell (ascent + descent) fits `cellHeight`.
+int PixelSizeForCell(QFont font, int cellHeight) {
+    int pixels = cellHeight;
+    for (; pixels > 1; --pixels) {
+        font.setPixelSize(pixels);
+        if (QFontMetrics(font).height() <= cellHeight)
+            break;
+    }
+    return pixels;
+}
+
+QFont FontFrom(const LOGFONT& logFont) {
+    QFont font = QGuiApplication::font();
+    const std::string_view face(logFont.lfFaceName, strnlen(logFont.lfFaceName, LF_FACESIZE));
+    if (!face.empty())
+        font.setFamilies({ByteText::ToDisplay(face)});
+    font.setStyleHint(StyleHintOf(logFont.lfPitchAndFamily));
+    font.setFixedPitch((logFont.lfPitchAndFamily & 0x03) == FIXED_PITCH);
+    if (logFont.lfHeight < 0)
+        font.setPixelSize(-logFont.lfHeight);
+    else if (logFont.lfHeight > 0)
+        font.setPixelSize(PixelSizeForCell(font, logFont.lfHeight));
+    if (logFont.lfWeight > 0)
+        font.setWeight(static_cast<QFont::Weight>(std::min(logFont.lfWeight, 1000)));
+    font.setItalic(logFont.lfItalic != 0);
+    font.setUnderline(logFont.lfUnderline != 0);
+    font.setStrikeOut(logFont.lfStrikeOut != 0);
+    if (logFont.lfQuality == NONANTIALIASED_QUALITY)
+        font.setStyleStrategy(QFont::NoAntialias);
+    else if (logFont.lfQuality == ANTIALIASED_QUALITY)
+        font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+// The first LF_FACESIZE - 1 bytes of the family, cut at a character boundary.
+void CopyFace(const QString& family, char* faceName) {
+    std::string bytes = ByteText::FromTyped(family);
+    size_t length = std::min(bytes.size(), static_cast<size_t>(LF_FACESIZE - 1));
+    while (length > 0 && length < bytes.size() && (bytes[length] & 0xC0) == 0x80)
+        --length;
+    std::memcpy(faceName, bytes.data(), length);
+    faceName[length] = '\0';
+}
+
+} // namespace
+
+CFont::~CFont() {
+    DeleteObject();
+}
+
+BOOL CFont::CreateFontIndirect(const LOGFONT* logFont) {
+    if (logFont == nullptr)
+        return FALSE;
+    m_logFont = *logFont;
+    m_font = FontFrom(m_logFont);
+    MarkCreated();
+    return TRUE;
+}
+
+BOOL CFont::CreateFromQFont(const QFont& font) {
+    LOGFONT logFont;
+    logFont.lfHeight = -QFontInfo(font).pixelSize();
+    logFont.lfWeight = font.weight();
+    logFont.lfItalic = font.italic() ? 1 : 0;
+    logFont.lfUnderline = font.underline() ? 1 : 0;
+    logFont.lfStrikeOut = font.strikeOut() ? 1 : 0;
+    logFont.lfQuality =
+        (font.styleStrategy() & QFont::NoAntialias) ? NONANTIALIASED_QUALITY : DEFAULT_QUALITY;
+    logFont.lfPitchAndFamily = font.fixedPitch() ? FIXED_PITCH : 0;
+    CopyFace(font.family(), logFont.lfFaceName);
+    m_logFont = logFont;
+    m_font = font;
+    MarkCreated();
+    return TRUE;
+}
+
+int CFont::GetLogFont(LOGFONT* logFont) const {
+    if (GetSafeHandle() == nullptr || logFont == nullptr)
+        return 0;
+    *logFont = m_logFont;
+    return static_cast<int>(sizeof(LOGFONT));
+}
+
+void CFont::Release() {
+    m_logFont = LOGFONT();
+    m_font = QFont();
+}
