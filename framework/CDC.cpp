@@ -3,45 +3,14 @@
 #include "ByteText.h"
 #include "ColorRef.h"
 #include "SysColor.h"
+#include "TextLayout.h"
 
-#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-
-namespace {
-
-int QtTextFlags(UINT format) {
-    int flags = 0;
-    if (format & DT_SINGLELINE)
-        flags |= Qt::TextSingleLine;
-    else if (format & DT_WORDBREAK)
-        flags |= Qt::TextWordWrap;
-    if (!(format & DT_NOPREFIX))
-        flags |= Qt::TextShowMnemonic;
-    return flags;
-}
-
-int QtHorizontalAlignment(UINT format) {
-    if (format & DT_CENTER)
-        return Qt::AlignHCenter;
-    if (format & DT_RIGHT)
-        return Qt::AlignRight;
-    return Qt::AlignLeft;
-}
-
-// CR LF and a lone CR end a line as LF does.
-QString ShownText(std::string_view bytes) {
-    QString text = ByteText::ToDisplay(bytes);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
-}
-
-} // namespace
 
 CDC::CDC(QPainter* painter) : m_painter(painter) {
     if (m_painter == nullptr)
@@ -295,36 +264,31 @@ int CDC::DrawText(const char* text, int count, CRect* rect, UINT format) {
 int CDC::DrawText(std::string_view text, CRect* rect, UINT format) {
     if (rect == nullptr || !CanPaint())
         return 0;
-    const QString shown = ShownText(text);
-    const int flags = QtTextFlags(format);
-    const QSize extent = TextExtent(shown, flags, rect->Width());
+    const TextLayout layout(m_qfont, m_painter->device(), text, format, rect->Width());
+    const QSize extent = layout.Extent();
     if (format & DT_CALCRECT) {
         rect->right = rect->left + extent.width();
         rect->bottom = rect->top + extent.height();
         return extent.height();
     }
-    int x = rect->left;
-    if (format & DT_CENTER)
-        x = (rect->left + rect->right - extent.width()) / 2;
-    else if (format & DT_RIGHT)
-        x = rect->right - extent.width();
     int y = rect->top;
     if ((format & DT_SINGLELINE) && (format & DT_VCENTER))
         y = (rect->top + rect->bottom - extent.height()) / 2;
     else if ((format & DT_SINGLELINE) && (format & DT_BOTTOM))
         y = rect->bottom - extent.height();
-    const QRect block(ToDevice(x, y), extent);
-    PaintText(shown, block, flags | QtHorizontalAlignment(format), m_textColor, m_bkMode == OPAQUE,
-              (format & DT_NOCLIP) ? QRect() : ToDevice(*rect));
+    const QRect clip = (format & DT_NOCLIP) ? QRect() : ToDevice(*rect);
+    int lineTop = y;
+    for (const TextLayout::Line& line : layout.Lines()) {
+        int x = rect->left;
+        if (format & DT_CENTER)
+            x = (rect->left + rect->right - line.width) / 2;
+        else if (format & DT_RIGHT)
+            x = rect->right - line.width;
+        PaintText(line.text, QRect(ToDevice(x, lineTop), QSize(line.width, layout.LineHeight())),
+                  layout.LineFlags(), m_textColor, m_bkMode == OPAQUE, clip);
+        lineTop += layout.LineHeight();
+    }
     return y + extent.height() - rect->top;
-}
-
-QSize CDC::TextExtent(const QString& text, int qtFlags, int wrapWidth) const {
-    const QFontMetrics metrics(m_qfont, m_painter->device());
-    if (qtFlags & Qt::TextSingleLine)
-        return QSize(metrics.boundingRect(QRect(), qtFlags, text).width(), metrics.height());
-    const int width = (qtFlags & Qt::TextWordWrap) ? std::max(wrapWidth, 1) : 1 << 24;
-    return metrics.boundingRect(QRect(0, 0, width, 1 << 24), qtFlags, text).size();
 }
 
 void CDC::PaintText(const QString& text, const QRect& block, int qtFlags, COLORREF color,
@@ -336,7 +300,7 @@ void CDC::PaintText(const QString& text, const QRect& block, int qtFlags, COLORR
         m_painter->fillRect(block, ToQColor(m_bkColor));
     m_painter->setFont(m_qfont);
     m_painter->setPen(ToQColor(color));
-    m_painter->drawText(block, qtFlags | Qt::AlignTop | Qt::TextDontClip, text);
+    m_painter->drawText(block, qtFlags | Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
     m_painter->restore();
 }
 
@@ -367,18 +331,20 @@ BOOL CDC::DrawState(CPoint point, CSize size, const char* text, UINT flags, BOOL
     if (text == nullptr || !CanPaint())
         return FALSE;
     const bool prefix = prefixText || (flags & 0x000F) == DST_PREFIXTEXT;
-    const QString shown = ShownText(
-        std::string_view(text, length > 0 ? static_cast<size_t>(length) : std::strlen(text)));
-    const int qtFlags = QtTextFlags(DT_SINGLELINE | (prefix ? 0 : DT_NOPREFIX));
-    const QSize extent = TextExtent(shown, qtFlags, 0);
+    const std::string_view bytes(text,
+                                 length > 0 ? static_cast<size_t>(length) : std::strlen(text));
+    const TextLayout layout(m_qfont, m_painter->device(), bytes,
+                            DT_SINGLELINE | (prefix ? 0 : DT_NOPREFIX), 0);
+    const QSize extent = layout.Extent();
     const QRect block(ToDevice(point.x, point.y), QSize(size.cx > 0 ? size.cx : extent.width(),
                                                         size.cy > 0 ? size.cy : extent.height()));
+    const QString& line = layout.Lines().front().text;
     if (flags & DSS_DISABLED) {
-        PaintText(shown, block.translated(1, 1), qtFlags, GetSysColor(COLOR_3DHILIGHT), false,
-                  QRect());
-        PaintText(shown, block, qtFlags, GetSysColor(COLOR_3DSHADOW), false, QRect());
+        PaintText(line, block.translated(1, 1), layout.LineFlags(), GetSysColor(COLOR_3DHILIGHT),
+                  false, QRect());
+        PaintText(line, block, layout.LineFlags(), GetSysColor(COLOR_3DSHADOW), false, QRect());
     } else {
-        PaintText(shown, block, qtFlags, m_textColor, m_bkMode == OPAQUE, QRect());
+        PaintText(line, block, layout.LineFlags(), m_textColor, m_bkMode == OPAQUE, QRect());
     }
     return TRUE;
 }

@@ -183,7 +183,6 @@ private:
     QImage ReadPixels(const QRect& area) const;
     void Fill(const QRect& area, COLORREF color);
     void StrokeLine(CPoint from, CPoint to);
-    QSize TextExtent(const QString& text, int qtFlags, int wrapWidth) const;
     void PaintText(const QString& text, const QRect& block, int qtFlags, COLORREF color,
                    bool opaque, const QRect& clip);
     void PaintShape(const QImage& image, const QRect& target, COLORREF color);

@@ -1,5 +1,6 @@
 #include "Icons.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
@@ -16,6 +17,8 @@ std::unordered_set<HICON>& LiveIcons() {
 // The SVG at `path` at its natural size and the screen's pixel ratio; a null
 // image when there is no such picture.
 QImage RenderSvg(const QString& path) {
+    if (!QFile::exists(path))
+        return QImage();
     QSvgRenderer renderer(path);
     if (!renderer.isValid())
         return QImage();

@@ -1,0 +1,75 @@
+#include "CBrush.h"
+#include "CFont.h"
+#include "CPen.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <cstring>
+#include <gtest/gtest.h>
+
+TEST(GdiObjects, AFontDescriptionSurvivesTheTripThroughQt) {
+    QFont dialogFont("DejaVu Sans");
+    dialogFont.setPixelSize(15);
+    CFont dialog;
+    ASSERT_TRUE(dialog.CreateFromQFont(dialogFont));
+    LOGFONT logFont;
+    ASSERT_EQ(dialog.GetLogFont(&logFont), 60);
+    EXPECT_EQ(logFont.lfHeight, -15);
+    EXPECT_STREQ(logFont.lfFaceName, "DejaVu Sans");
+    EXPECT_EQ(logFont.lfWeight, FW_NORMAL);
+
+    logFont.lfWeight = FW_BOLD; // what a link label makes of the dialog's font
+    logFont.lfUnderline = 1;
+    CFont link;
+    ASSERT_TRUE(link.CreateFontIndirect(&logFont));
+    const QFont& made = link.GetQFont();
+    EXPECT_EQ(made.pixelSize(), 15);
+    EXPECT_EQ(QFontInfo(made).family(), QFontInfo(dialogFont).family());
+    EXPECT_TRUE(made.bold());
+    EXPECT_TRUE(made.underline());
+    EXPECT_FALSE(made.italic());
+}
+
+TEST(GdiObjects, APositiveHeightIsTheLargestCellThatFits) {
+    for (int cell : {10, 16, 23}) {
+        LOGFONT logFont;
+        logFont.lfHeight = cell;
+        std::strcpy(logFont.lfFaceName, "DejaVu Sans");
+        CFont font;
+        font.CreateFontIndirect(&logFont);
+        QFont larger = font.GetQFont();
+        EXPECT_LE(QFontMetrics(larger).height(), cell) << cell;
+        larger.setPixelSize(larger.pixelSize() + 1);
+        EXPECT_GT(QFontMetrics(larger).height(), cell) << cell;
+    }
+}
+
+TEST(GdiObjects, OnlyTheSupportedStylesAreCreated) {
+    CPen pen;
+    EXPECT_FALSE(pen.CreatePen(2, 1, 0)); // PS_DOT
+    EXPECT_EQ(pen.GetSafeHandle(), nullptr);
+    EXPECT_TRUE(pen.CreatePen(PS_SOLID, 3, RGB(1, 2, 3)));
+    LOGPEN logPen;
+    ASSERT_NE(pen.GetLogPen(&logPen), 0);
+    EXPECT_EQ(logPen.lopnWidth.x, 3);
+    EXPECT_EQ(logPen.lopnColor, RGB(1, 2, 3));
+
+    CBrush brush;
+    const LOGBRUSH hatched{2, 0}; // BS_HATCHED
+    EXPECT_FALSE(brush.CreateBrushIndirect(&hatched));
+    EXPECT_TRUE(brush.CreateSolidBrush(RGB(4, 5, 6)));
+}
+
+TEST(GdiObjects, StockObjectsAreSharedAndNeverFreed) {
+    const int before = CGdiObject::LiveCount();
+    HGDIOBJ nullBrush = GetStockObject(NULL_BRUSH);
+    ASSERT_NE(nullBrush, nullptr);
+    EXPECT_EQ(GetStockObject(NULL_BRUSH), nullBrush);
+    EXPECT_TRUE(DeleteObject(nullBrush));
+    EXPECT_FALSE(nullBrush->DeleteObject());
+    LOGBRUSH logBrush;
+    ASSERT_NE(static_cast<CBrush*>(nullBrush)->GetLogBrush(&logBrush), 0);
+    EXPECT_EQ(logBrush.lbStyle, BS_NULL);
+    EXPECT_EQ(GetStockObject(12345), nullptr);
+    EXPECT_EQ(CGdiObject::LiveCount(), before);
+}
