@@ -1,6 +1,5 @@
 #include "CDC.h"
 
-#include "ByteText.h"
 #include "ColorRef.h"
 #include "SysColor.h"
 #include "TextLayout.h"
@@ -11,6 +10,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
+#include <utility>
 
 CDC::CDC(QPainter* painter) : m_painter(painter) {
     if (m_painter == nullptr)
@@ -72,21 +73,15 @@ void CDC::ResetState(const QFont& font) {
 }
 
 int CDC::SetBkMode(int mode) {
-    const int previous = m_bkMode;
-    m_bkMode = mode;
-    return previous;
+    return std::exchange(m_bkMode, mode);
 }
 
 COLORREF CDC::SetBkColor(COLORREF color) {
-    const COLORREF previous = m_bkColor;
-    m_bkColor = color;
-    return previous;
+    return std::exchange(m_bkColor, color);
 }
 
 COLORREF CDC::SetTextColor(COLORREF color) {
-    const COLORREF previous = m_textColor;
-    m_textColor = color;
-    return previous;
+    return std::exchange(m_textColor, color);
 }
 
 CPen* CDC::SelectObject(CPen* pen) {
@@ -203,8 +198,8 @@ BOOL CDC::Rectangle(int left, int top, int right, int bottom) {
         Fill(ToDevice(CRect(left, top, right, bottom)), m_logBrush.lbColor);
     const CPoint corners[] = {
         {left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}, {left, top}};
-    for (int i = 0; i + 1 < 5; ++i)
-        StrokeLine(corners[i], corners[i + 1]);
+    for (size_t i = 1; i < std::size(corners); ++i)
+        StrokeLine(corners[i - 1], corners[i]);
     return TRUE;
 }
 
