@@ -1,0 +1,48 @@
+#pragma once
+
+#include "FolderChooserEvents.h"
+#include "FolderChooserWindow.h"
+
+#include <QDialog>
+#include <string>
+
+class FolderTreeModel;
+class QDialogButtonBox;
+class QItemSelection;
+class QLabel;
+class QModelIndex;
+class QTreeView;
+
+// The folder chooser: "Current Selection", a tree of the file system's
+// folders, a one-line status line and OK / Cancel. It reports "initialized"
+// when it first opens and every change of the selected folder; OK is enabled
+// while a folder is selected and accepts it.
+class FolderChooserDialog : public QDialog, public FolderChooserWindow {
+    Q_OBJECT
+
+public:
+    explicit FolderChooserDialog(FolderChooserEvents events, QWidget* parent = nullptr);
+
+    void SetSelection(const std::string& path) override;
+    void SetStatusText(const std::string& text) override;
+
+    // The selected folder's path; empty while nothing is selected.
+    std::string SelectedPath() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void OnSelectionChanged();
+    void OnExpanded(const QModelIndex& index);
+    void ShowHome();
+    void Reveal(const QModelIndex& index);
+    void ShowNameOf(const QModelIndex& index);
+
+    FolderChooserEvents m_events;
+    FolderTreeModel* m_model;
+    QTreeView* m_tree;
+    QLabel* m_status;
+    QDialogButtonBox* m_buttons;
+    bool m_initialized = false;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "FolderChooserWindow.h"
+
+#include <functional>
+#include <string>
+
+// What the folder chooser reports while it runs. Both callbacks run on the
+// user-interface thread, inside the chooser's modal run, and may make
+// requests of the window they are given. Either may be left empty.
+struct FolderChooserEvents {
+    // Once, when the chooser has opened and before any selection change.
+    std::function<void(FolderChooserWindow& window)> initialized;
+    // Every change of the selected folder, with its full path in bytes.
+    std::function<void(FolderChooserWindow& window, const std::string& path)> selectionChanged;
+};
