@@ -1,6 +1,5 @@
 #include "CBrush.h"
 #include "CFont.h"
-#include "CPen.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -42,22 +41,6 @@ TEST(GdiObjects, APositiveHeightIsTheLargestCellThatFits) {
         larger.setPixelSize(larger.pixelSize() + 1);
         EXPECT_GT(QFontMetrics(larger).height(), cell) << cell;
     }
-}
-
-TEST(GdiObjects, OnlyTheSupportedStylesAreCreated) {
-    CPen pen;
-    EXPECT_FALSE(pen.CreatePen(2, 1, 0)); // PS_DOT
-    EXPECT_EQ(pen.GetSafeHandle(), nullptr);
-    EXPECT_TRUE(pen.CreatePen(PS_SOLID, 3, RGB(1, 2, 3)));
-    LOGPEN logPen;
-    ASSERT_NE(pen.GetLogPen(&logPen), 0);
-    EXPECT_EQ(logPen.lopnWidth.x, 3);
-    EXPECT_EQ(logPen.lopnColor, RGB(1, 2, 3));
-
-    CBrush brush;
-    const LOGBRUSH hatched{2, 0}; // BS_HATCHED
-    EXPECT_FALSE(brush.CreateBrushIndirect(&hatched));
-    EXPECT_TRUE(brush.CreateSolidBrush(RGB(4, 5, 6)));
 }
 
 TEST(GdiObjects, StockObjectsAreSharedAndNeverFreed) {
