@@ -1,0 +1,10 @@
+#include "CCmdTarget.h"
+
+BOOL CCmdTarget::OnCmdMsg(UINT nID, UINT nCode) {
+    return GetCommandMap().Dispatch(*this, nID, nCode);
+}
+
+const CommandMap& CCmdTarget::GetCommandMap() const {
+    static const CommandMap empty;
+    return empty;
+}

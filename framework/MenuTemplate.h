@@ -1,0 +1,12 @@
+#pragma once
+
+#include "MenuItem.h"
+#include "WinDefs.h"
+
+#include <vector>
+
+// A menu resource: the entries of a menu bar, left to right.
+struct MenuTemplate {
+    UINT id = 0;
+    std::vector<MenuItem> items;
+};
