@@ -41,9 +41,15 @@ int PixelSizeForCell(QFont font, int cellHeight) {
 QFont FontFrom(const LOGFONT& logFont) {
     QFont font = QGuiApplication::font();
     const std::string_view face(logFont.lfFaceName, strnlen(logFont.lfFaceName, LF_FACESIZE));
-    if (!face.empty())
+    // As with GDI's font mapper, a face name outweighs the family bits: a
+    // missing "Arial" marked FF_ROMAN should become a sans-serif face.
+    const QFont::StyleHint hint = StyleHintOf(logFont.lfPitchAndFamily);
+    if (!face.empty()) {
         font.setFamilies({ByteText::ToDisplay(face)});
-    font.setStyleHint(StyleHintOf(logFont.lfPitchAndFamily));
+    } else if (hint != QFont::AnyStyle) {
+        font.setStyleHint(hint);
+        font.setFamilies({font.defaultFamily()});
+    }
     font.setFixedPitch((logFont.lfPitchAndFamily & 0x03) == FIXED_PITCH);
     if (logFont.lfHeight < 0)
         font.setPixelSize(-logFont.lfHeight);

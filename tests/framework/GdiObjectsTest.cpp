@@ -43,6 +43,21 @@ TEST(GdiObjects, APositiveHeightIsTheLargestCellThatFits) {
     }
 }
 
+TEST(GdiObjects, AFaceNameOutweighsTheFamilyBits) {
+    const auto familyOf = [](const char* face, BYTE pitchAndFamily) {
+        LOGFONT logFont;
+        logFont.lfHeight = 16;
+        logFont.lfPitchAndFamily = pitchAndFamily;
+        std::strcpy(logFont.lfFaceName, face);
+        CFont font;
+        font.CreateFontIndirect(&logFont);
+        return QFontInfo(font.GetQFont()).family();
+    };
+    EXPECT_EQ(familyOf("DejaVu Sans", VARIABLE_PITCH | FF_ROMAN), "DejaVu Sans");
+    EXPECT_EQ(familyOf("Arial", VARIABLE_PITCH | FF_ROMAN), familyOf("Arial", 0));
+    EXPECT_EQ(familyOf("", FF_MODERN), QFontInfo(QFont("monospace")).family());
+}
+
 TEST(GdiObjects, StockObjectsAreSharedAndNeverFreed) {
     const int before = CGdiObject::LiveCount();
     HGDIOBJ nullBrush = GetStockObject(NULL_BRUSH);
