@@ -134,9 +134,11 @@ public:
     // Text bytes (shown as UTF-8 when valid, else Latin-1) in the selected
     // font and text colour, on the background colour when the mode is
     // OPAQUE. Without DT_NOPREFIX "&x" underlines x and "&&" shows "&".
-    // DT_LEFT / DT_CENTER / DT_RIGHT place the text; DT_VCENTER and DT_BOTTOM
-    // act with DT_SINGLELINE only; DT_WORDBREAK wraps at the rectangle's
-    // width; without DT_SINGLELINE a line feed starts a new line. Clipped to
+    // DT_LEFT / DT_CENTER / DT_RIGHT place each line at a whole pixel (a
+    // centred line at (left + right - width) / 2); DT_VCENTER and DT_BOTTOM
+    // act with DT_SINGLELINE only; DT_WORDBREAK breaks at spaces to fit the
+    // rectangle's width; without DT_SINGLELINE a line feed starts a new
+    // line (see TextLayout). Clipped to
     // the rectangle unless DT_NOCLIP. DT_CALCRECT draws nothing and sets
     // right and bottom to the text's extent. Returns the text's height (from
     // the rectangle's top to the text's bottom when placed vertically).
