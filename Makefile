@@ -19,6 +19,16 @@ deps-%:
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# The engine against grep and ripgrep on a corpus built from this machine's text.
+bench: deps-bench build
+	cmake --build $(BUILD) --target read-floor
+	bench/run $(BUILD)
+
+# The differential search test with a fresh random seed and many rounds.
+fuzz: build
+	VODIZUZI_SEED=$$(od -An -N4 -tu4 /dev/urandom | tr -d ' ') VODIZUZI_ROUNDS=$${ROUNDS:-400} \
+		$(BUILD)/tests/engine/engine_tests --gtest_filter='SearchRun.*:BlockScanner.*'
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
