@@ -8,13 +8,19 @@
 namespace {
 constexpr char kEndOfFile = 26;
 
+// Finds the first needle with the second at its place, or the end mark.
 ByteFinder NeedleFinder(const PatternLiteral& literal) {
-    // The needle, its other case, and the byte that ends a text file.
-    unsigned char bytes[3] = {literal.NeedleBytes()[0], literal.NeedleBytes()[0],
-                              static_cast<unsigned char>(kEndOfFile)};
-    if (literal.NeedleCount() == 2)
-        bytes[1] = literal.NeedleBytes()[1];
-    return ByteFinder(bytes, 3);
+    const auto set = [](const PatternLiteral::Needle& needle) {
+        ByteFinder::Set s;
+        s.bytes[0] = needle.bytes[0];
+        s.bytes[1] = needle.bytes[1];
+        s.count = needle.count;
+        return s;
+    };
+    const ptrdiff_t distance = static_cast<ptrdiff_t>(literal.Second().index) -
+                               static_cast<ptrdiff_t>(literal.First().index);
+    return ByteFinder(set(literal.First()), set(literal.Second()), distance,
+                      static_cast<unsigned char>(kEndOfFile));
 }
 
 const char* FindByte(const char* from, const char* to, char byte) {
@@ -70,7 +76,7 @@ bool BlockScanner::Refill(int fd) {
         m_base += keep;
     }
     for (;;) {
-        const ssize_t got = ::read(fd, m_buffer.data() + m_end, m_buffer.size() - m_end);
+        const ssize_t got = ::read(fd, m_buffer.data() + m_end, Capacity() - m_end);
         if (got < 0 && errno == EINTR)
             continue;
         if (got <= 0)
@@ -81,13 +87,14 @@ bool BlockScanner::Refill(int fd) {
 }
 
 int BlockScanner::ScanCandidates(int fd, MatchRecord& record, const std::function<bool()>& stop) {
-    m_buffer.resize(m_blockSize + 2 * m_margin);
+    // Room past the data for the finder's look at the second needle.
+    m_buffer.resize(Capacity() + m_literal.Text().size());
     m_base = m_end = m_scan = m_lineChecked = 0;
     m_lineStart = 0;
     m_eof = false;
     uint64_t doneUpTo = 0; // pieces starting before this file offset are tested
     const size_t literalLength = m_literal.Text().size();
-    const size_t needleIndex = m_literal.NeedleIndex();
+    const size_t needleIndex = m_literal.First().index;
     int count = 0;
 
     for (;;) {
@@ -96,6 +103,15 @@ int BlockScanner::ScanCandidates(int fd, MatchRecord& record, const std::functio
         if (stop && stop())
             break;
         char* data = m_buffer.data();
+        if (m_base == 0 && m_scan < needleIndex) {
+            // No candidate starts this early, but the end mark may lie there.
+            if (const char* mark =
+                    FindByte(data, data + std::min(needleIndex, m_end), kEndOfFile)) {
+                m_end = static_cast<size_t>(mark - data);
+                m_eof = true;
+            }
+            m_scan = needleIndex;
+        }
         size_t limit = m_eof ? m_end : m_end - m_margin;
         while (m_scan < limit) {
             const char* hit = m_finder.Find(data + m_scan, data + limit);

@@ -29,6 +29,7 @@ private:
     int ScanEveryPiece(int fd, MatchRecord& record, const std::function<bool()>& stop);
     int ScanCandidates(int fd, MatchRecord& record, const std::function<bool()>& stop);
     bool Refill(int fd);
+    size_t Capacity() const { return m_blockSize + 2 * m_margin; }
 
     LineMatcher m_matcher;
     PatternLiteral m_literal;

@@ -7,64 +7,89 @@
 #endif
 
 namespace {
-const char* FindScalar(const unsigned char* b, const char* from, const char* to) {
+using Needles = ByteFinder::Needles;
+
+const char* FindScalar(const Needles& n, const char* from, const char* to) {
     for (const char* p = from; p < to; ++p) {
         const unsigned char c = static_cast<unsigned char>(*p);
-        if (c == b[0] || c == b[1] || c == b[2])
+        if (c == n.stop)
+            return p;
+        if (c != n.first[0] && c != n.first[1])
+            continue;
+        if (!n.paired)
+            return p;
+        const unsigned char s = static_cast<unsigned char>(p[n.distance]);
+        if (s == n.second[0] || s == n.second[1])
             return p;
     }
     return to;
 }
 
 #if defined(__x86_64__)
-__attribute__((target("avx2"))) inline __m256i Hits(__m256i v, __m256i n0, __m256i n1, __m256i n2) {
-    return _mm256_or_si256(_mm256_or_si256(_mm256_cmpeq_epi8(v, n0), _mm256_cmpeq_epi8(v, n1)),
-                           _mm256_cmpeq_epi8(v, n2));
+struct Avx2Needles {
+    __m256i a0, a1, b0, b1, stop;
+};
+
+__attribute__((target("avx2"))) inline uint32_t Candidates(const Avx2Needles& v, const char* p,
+                                                           ptrdiff_t distance, bool paired) {
+    const __m256i block = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+    __m256i hit = _mm256_or_si256(_mm256_cmpeq_epi8(block, v.a0), _mm256_cmpeq_epi8(block, v.a1));
+    if (paired) {
+        const __m256i later = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + distance));
+        hit = _mm256_and_si256(
+            hit, _mm256_or_si256(_mm256_cmpeq_epi8(later, v.b0), _mm256_cmpeq_epi8(later, v.b1)));
+    }
+    hit = _mm256_or_si256(hit, _mm256_cmpeq_epi8(block, v.stop));
+    return static_cast<uint32_t>(_mm256_movemask_epi8(hit));
 }
 
-__attribute__((target("avx2"))) const char* FindAvx2(const unsigned char* b, const char* from,
+__attribute__((target("avx2"))) const char* FindAvx2(const Needles& n, const char* from,
                                                      const char* to) {
-    const __m256i n0 = _mm256_set1_epi8(static_cast<char>(b[0]));
-    const __m256i n1 = _mm256_set1_epi8(static_cast<char>(b[1]));
-    const __m256i n2 = _mm256_set1_epi8(static_cast<char>(b[2]));
+    const Avx2Needles v{_mm256_set1_epi8(static_cast<char>(n.first[0])),
+                        _mm256_set1_epi8(static_cast<char>(n.first[1])),
+                        _mm256_set1_epi8(static_cast<char>(n.second[0])),
+                        _mm256_set1_epi8(static_cast<char>(n.second[1])),
+                        _mm256_set1_epi8(static_cast<char>(n.stop))};
     const char* p = from;
     for (; to - p >= 64; p += 64) {
-        const __m256i a = Hits(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(p)), n0, n1, n2);
-        const __m256i c =
-            Hits(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 32)), n0, n1, n2);
-        if (_mm256_testz_si256(_mm256_or_si256(a, c), _mm256_or_si256(a, c)))
-            continue;
-        const uint64_t mask =
-            static_cast<uint32_t>(_mm256_movemask_epi8(a)) |
-            (static_cast<uint64_t>(static_cast<uint32_t>(_mm256_movemask_epi8(c))) << 32);
-        return p + __builtin_ctzll(mask);
+        const uint64_t mask = Candidates(v, p, n.distance, n.paired) |
+                              static_cast<uint64_t>(Candidates(v, p + 32, n.distance, n.paired))
+                                  << 32;
+        if (mask != 0)
+            return p + __builtin_ctzll(mask);
     }
     for (; to - p >= 32; p += 32) {
-        const uint32_t mask = static_cast<uint32_t>(_mm256_movemask_epi8(
-            Hits(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(p)), n0, n1, n2)));
+        const uint32_t mask = Candidates(v, p, n.distance, n.paired);
         if (mask != 0)
             return p + __builtin_ctz(mask);
     }
-    return FindScalar(b, p, to);
+    return FindScalar(n, p, to);
 }
 
-const char* FindSse2(const unsigned char* b, const char* from, const char* to) {
-    const __m128i n0 = _mm_set1_epi8(static_cast<char>(b[0]));
-    const __m128i n1 = _mm_set1_epi8(static_cast<char>(b[1]));
-    const __m128i n2 = _mm_set1_epi8(static_cast<char>(b[2]));
+const char* FindSse2(const Needles& n, const char* from, const char* to) {
+    const __m128i a0 = _mm_set1_epi8(static_cast<char>(n.first[0]));
+    const __m128i a1 = _mm_set1_epi8(static_cast<char>(n.first[1]));
+    const __m128i b0 = _mm_set1_epi8(static_cast<char>(n.second[0]));
+    const __m128i b1 = _mm_set1_epi8(static_cast<char>(n.second[1]));
+    const __m128i stop = _mm_set1_epi8(static_cast<char>(n.stop));
     const char* p = from;
     for (; to - p >= 16; p += 16) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        const __m128i hit = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, n0), _mm_cmpeq_epi8(v, n1)),
-                                         _mm_cmpeq_epi8(v, n2));
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        __m128i hit = _mm_or_si128(_mm_cmpeq_epi8(block, a0), _mm_cmpeq_epi8(block, a1));
+        if (n.paired) {
+            const __m128i later = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + n.distance));
+            hit = _mm_and_si128(hit,
+                                _mm_or_si128(_mm_cmpeq_epi8(later, b0), _mm_cmpeq_epi8(later, b1)));
+        }
+        hit = _mm_or_si128(hit, _mm_cmpeq_epi8(block, stop));
         const unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(hit));
         if (mask != 0)
             return p + __builtin_ctz(mask);
     }
-    return FindScalar(b, p, to);
+    return FindScalar(n, p, to);
 }
 
-using FindFunction = const char* (*)(const unsigned char*, const char*, const char*);
+using FindFunction = const char* (*)(const Needles&, const char*, const char*);
 const FindFunction kFind = [] {
     __builtin_cpu_init();
     return __builtin_cpu_supports("avx2") ? FindAvx2 : FindSse2;
@@ -74,11 +99,16 @@ const auto kFind = FindScalar;
 #endif
 } // namespace
 
-ByteFinder::ByteFinder(const unsigned char* bytes, int count) {
-    for (int i = 0; i < 3; ++i)
-        m_bytes[i] = bytes[i < count ? i : 0];
+ByteFinder::ByteFinder(Set first, Set second, ptrdiff_t distance, unsigned char stop) {
+    m_needles.first[0] = first.bytes[0];
+    m_needles.first[1] = first.bytes[first.count > 1 ? 1 : 0];
+    m_needles.second[0] = second.bytes[0];
+    m_needles.second[1] = second.bytes[second.count > 1 ? 1 : 0];
+    m_needles.distance = distance;
+    m_needles.stop = stop;
+    m_needles.paired = second.count > 0;
 }
 
 const char* ByteFinder::Find(const char* from, const char* to) const {
-    return kFind(m_bytes, from, to);
+    return kFind(m_needles, from, to);
 }

@@ -2,16 +2,31 @@
 
 #include <cstddef>
 
-// Finds the first byte of a block that equals one of up to three given
-// bytes, with vector instructions where the processor has them.
+// Finds candidate positions in a block with vector instructions where the
+// processor has them: a position whose byte is one of a first set and, when
+// a second set is given, whose byte `distance` further on is one of that set;
+// or a position holding the stop byte.
 class ByteFinder {
 public:
-    // `count` bytes from `bytes` (1 to 3); duplicates are allowed.
-    ByteFinder(const unsigned char* bytes, int count);
+    struct Set {
+        unsigned char bytes[2] = {0, 0};
+        int count = 0; // 0 (no second test), 1 or 2
+    };
 
-    // The first matching byte in [from, to), or `to` when there is none.
+    ByteFinder(Set first, Set second, ptrdiff_t distance, unsigned char stop);
+
+    // The first candidate in [from, to), or `to`. Bytes at from + distance
+    // to to + distance are read and must be readable.
     const char* Find(const char* from, const char* to) const;
 
+    struct Needles {
+        unsigned char first[2];
+        unsigned char second[2];
+        ptrdiff_t distance;
+        unsigned char stop;
+        bool paired;
+    };
+
 private:
-    unsigned char m_bytes[3];
+    Needles m_needles;
 };

@@ -67,20 +67,34 @@ PatternLiteral::PatternLiteral(std::string_view pattern, bool ignoreCaps) : m_fo
             if (f < best || (f == best && run.size() > m_text.size())) {
                 best = f;
                 m_text = run;
-                m_needleIndex = i;
+                m_first.index = i;
             }
         }
     }
     m_whole = onlyPlain && first == 0 && !m_text.empty();
     if (m_text.empty())
         return;
-    const unsigned char needle = static_cast<unsigned char>(m_text[m_needleIndex]);
-    m_needleBytes[0] = needle;
-    m_needleCount = 1;
-    if (m_folded && IsLetter(needle)) {
-        m_needleBytes[0] = needle | 0x20;
-        m_needleBytes[1] = needle & ~0x20;
-        m_needleCount = 2;
+    int second = 1 << 30;
+    for (size_t i = 0; i < m_text.size(); ++i) {
+        const int f = Frequency(static_cast<unsigned char>(m_text[i]), m_folded);
+        if (i != m_first.index && f < second) {
+            second = f;
+            m_second.index = i;
+        }
+    }
+    SetBytes(m_first);
+    if (m_text.size() > 1)
+        SetBytes(m_second);
+}
+
+void PatternLiteral::SetBytes(Needle& needle) const {
+    const unsigned char c = static_cast<unsigned char>(m_text[needle.index]);
+    needle.bytes[0] = c;
+    needle.count = 1;
+    if (m_folded && IsLetter(c)) {
+        needle.bytes[0] = c | 0x20;
+        needle.bytes[1] = c & ~0x20;
+        needle.count = 2;
     }
 }
 

@@ -7,8 +7,8 @@
 // A run of bytes that every line accepted by a pattern contains: pattern
 // bytes that are neither '?', nor starred, nor anchors. With case folding an
 // ASCII letter of the run stands for both its cases. Of all such runs the one
-// with the rarest byte is kept, and that byte (the needle) is what the search
-// looks for first.
+// with the rarest byte is kept; that byte and the next rarest of the run (the
+// needles) are what the search looks for first.
 class PatternLiteral {
 public:
     PatternLiteral(std::string_view pattern, bool ignoreCaps);
@@ -19,19 +19,25 @@ public:
     bool Folded() const { return m_folded; }
     // True when the pattern is just the run: containing it is matching.
     bool IsWholePattern() const { return m_whole; }
-    // Where the needle lies in the run, and the bytes it stands for (1 or 2).
-    size_t NeedleIndex() const { return m_needleIndex; }
-    const unsigned char* NeedleBytes() const { return m_needleBytes; }
-    int NeedleCount() const { return m_needleCount; }
+    // A needle: where it lies in the run and the bytes it stands for (1 or 2;
+    // 0 for a second needle of a one-byte run).
+    struct Needle {
+        size_t index = 0;
+        unsigned char bytes[2] = {0, 0};
+        int count = 0;
+    };
+    const Needle& First() const { return m_first; }
+    const Needle& Second() const { return m_second; }
 
     // Whether the run occurs at `at`; `at` + the run's length must be valid.
     bool OccursAt(const char* at) const;
 
 private:
+    void SetBytes(Needle& needle) const;
+
     std::string m_text;
     bool m_folded;
     bool m_whole = false;
-    size_t m_needleIndex = 0;
-    unsigned char m_needleBytes[2] = {0, 0};
-    int m_needleCount = 0;
+    Needle m_first;
+    Needle m_second;
 };

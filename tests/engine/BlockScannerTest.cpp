@@ -88,6 +88,8 @@ TEST(BlockScanner, FindsThePiecesThePlainReaderFinds) {
         {"CR LF at the limit", std::string(504, 'a') + "needle\r\nneedle\n"},
         {"zero before", std::string("a\0needle\nneedle\n", 16)},
         {"end mark", "needle\nneed\x1aneedle\n"},
+        {"end mark first", "\x1aneedle\n"},
+        {"end mark before the needle", "ne\x1aneedle\n"},
         {"end mark in the line", "xx needle yy\x1a needle\n"},
         {"no final LF", "needle"},
         {"empty", ""},
