@@ -1,0 +1,68 @@
+#include "CWinApp.h"
+
+#include <QApplication>
+#include <memory>
+#include <stdexcept>
+#include <unistd.h>
+
+namespace {
+CWinApp* g_app = nullptr;
+
+// The executable's file name without its extension.
+std::string ExecutableBaseName() {
+    char path[4096];
+    const ssize_t length = ::readlink("/proc/self/exe", path, sizeof path - 1);
+    if (length <= 0)
+        return std::string();
+    std::string name(path, static_cast<size_t>(length));
+    name.erase(0, name.rfind('/') + 1);
+    if (const size_t dot = name.rfind('.'); dot != std::string::npos && dot > 0)
+        name.erase(dot);
+    return name;
+}
+} // namespace
+
+CWinApp::CWinApp(const char* lpszAppName)
+    : m_appName(lpszAppName ? lpszAppName : ExecutableBaseName()) {
+    if (g_app != nullptr)
+        throw std::logic_error("a second application object");
+    m_pszAppName = m_appName.c_str();
+    g_app = this;
+}
+
+CWinApp::~CWinApp() {
+    g_app = nullptr;
+}
+
+BOOL CWinApp::InitInstance() {
+    return TRUE;
+}
+
+int CWinApp::ExitInstance() {
+    return 0;
+}
+
+CWinApp* AfxGetApp() {
+    return g_app;
+}
+
+CWnd* AfxGetMainWnd() {
+    return g_app ? g_app->m_pMainWnd : nullptr;
+}
+
+int AfxWinMain(int argc, char** argv) {
+    CWinApp* app = AfxGetApp();
+    if (app == nullptr)
+        return -1;
+    std::unique_ptr<QApplication> qtApp;
+    if (QApplication::instance() == nullptr)
+        qtApp = std::make_unique<QApplication>(argc, argv);
+    // Windows come and go during start-up (the main dialog runs inside
+    // InitInstance); only the application decides when it ends.
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (app->InitInstance()) {
+        QApplication::setQuitOnLastWindowClosed(true);
+        QApplication::exec();
+    }
+    return app->ExitInstance();
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "ControlWidget.h"
+#include "DialogTemplate.h"
+#include "DialogUnits.h"
+#include "MenuItem.h"
+
+#include <QDialog>
+#include <QPointer>
+#include <vector>
+
+class CDialog;
+class QMenu;
+class QMenuBar;
+
+// The top-level window of a CDialog, built from its template: the caption,
+// the template's menu as a menu bar above a client area of the template's
+// size in dialog units, and in the client area the controls at their
+// rectangles, in template order, which is also the tab order. Its menu
+// commands and its close box go to the dialog as messages; it lets the
+// dialog's mnemonics win over the menu bar's.
+class DialogWindow : public QDialog, public ControlWidget {
+public:
+    DialogWindow(CDialog* owner, const DialogTemplate& dialog, QWidget* parent);
+
+    QWidget* Client() const { return m_client; }
+    const DialogUnits& Units() const { return m_units; }
+    // The controls in template order.
+    const std::vector<QPointer<QWidget>>& Controls() const { return m_controls; }
+
+    QString DisplayText() const override { return windowTitle(); }
+    void SetDisplayText(const QString& text) override { setWindowTitle(text); }
+    void ApplyStyle(DWORD, DWORD) override {}
+
+    // The close box, and QDialog's own ways of cancelling, ask the dialog.
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void AddMenuItems(const std::vector<MenuItem>& items, QMenuBar* bar, QMenu* menu);
+    QWidget* AddControl(const DialogItem& item);
+
+    CDialog* m_owner;
+    DialogUnits m_units;
+    QWidget* m_client;
+    std::vector<QPointer<QWidget>> m_controls;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "ControlWidget.h"
+
+#include <QGroupBox>
+
+// A group box: a frame with a title, drawn behind the controls it frames.
+// It is not the parent of those controls and lets the mouse through to them.
+class GroupBoxWidget : public QGroupBox, public ControlWidget {
+public:
+    explicit GroupBoxWidget(QWidget* parent);
+
+    QString DisplayText() const override { return title(); }
+    void SetDisplayText(const QString& text) override { setTitle(text); }
+    void ApplyStyle(DWORD, DWORD) override {}
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ControlWidget.h"
+
+#include <QWidget>
+
+// A static text control: the text at the top, left-aligned, centred
+// (SS_CENTER) or right-aligned (SS_RIGHT), "&" underlining the next letter
+// unless SS_NOPREFIX. A static at least two lines high wraps words
+// (SS_LEFTNOWORDWRAP never does); otherwise the text is cut at the right
+// edge, never elided. WS_EX_STATICEDGE or SS_SUNKEN draws a 1-pixel sunken
+// frame (shadow colour above and left, highlight colour below and right)
+// inside which the text stands. Mouse input passes on to the parent.
+class StaticWidget : public QWidget, public ControlWidget {
+public:
+    explicit StaticWidget(QWidget* parent);
+
+    QString DisplayText() const override { return m_text; }
+    void SetDisplayText(const QString& text) override;
+    void ApplyStyle(DWORD style, DWORD exStyle) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool HasEdge() const;
+    QString m_text;
+    DWORD m_style = 0;
+    DWORD m_exStyle = 0;
+};

@@ -1,0 +1,170 @@
+#include "CListBox.h"
+#include "CToolTipCtrl.h"
+#include "DialogFixture.h"
+#include "EditLimitValidator.h"
+#include "StaticWidget.h"
+
+#include <QHelpEvent>
+#include <QImage>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+#include <QToolTip>
+
+namespace {
+// Whether some pixel in the rectangle is dark (text ink on a light ground).
+bool HasInk(const QImage& image, const QRect& area) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                return true;
+    return false;
+}
+
+const std::string kWide(300, 'M');
+} // namespace
+
+using Controls = DialogFixture;
+
+TEST_F(Controls, AListBoxKeepsItsLinesInTheOrderAddedWithTheirExactBytes) {
+    auto* list = static_cast<CListBox*>(dialog.GetDlgItem(TestIds::kList));
+    const std::string lines[] = {"zeta", "alpha", "caf\xE9 \xFF", ""};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(list->AddString(lines[i]), i);
+    ASSERT_EQ(list->GetCount(), 4);
+    for (int i = 0; i < 4; ++i) {
+        std::string text;
+        list->GetText(i, text);
+        EXPECT_EQ(text, lines[i]) << i;
+    }
+    auto* widget = qobject_cast<QListWidget*>(Control(TestIds::kList));
+    QTest::mouseClick(widget->viewport(), Qt::LeftButton, {},
+                      widget->visualItemRect(widget->item(1)).center());
+    EXPECT_TRUE(widget->selectedItems().isEmpty());
+    list->ResetContent();
+    EXPECT_EQ(list->GetCount(), 0);
+}
+
+TEST_F(Controls, ALineWiderThanTheListBoxIsCutAtItsEdgeAndNeverScrolledSideways) {
+    auto* list = static_cast<CListBox*>(dialog.GetDlgItem(TestIds::kList));
+    list->AddString(kWide);
+    auto* widget = qobject_cast<QListWidget*>(Control(TestIds::kList));
+    QWidget* viewport = widget->viewport();
+    const QRect line = widget->visualItemRect(widget->item(0));
+    // The upper half of the last columns: letters reach there, an ellipsis
+    // would not.
+    const QRect edge(viewport->width() - 6, line.top() + 1, 5, line.height() / 2 - 1);
+    widget->setFocus();
+    QTest::keyClick(widget, Qt::Key_Home);
+    const QImage before = viewport->grab().toImage();
+    EXPECT_TRUE(HasInk(before, edge));
+
+    for (Qt::Key key : {Qt::Key_End, Qt::Key_Right, Qt::Key_Right})
+        QTest::keyClick(widget, key);
+    QWheelEvent wheel(QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(-120, 0),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport, &wheel);
+    EXPECT_EQ(viewport->grab().toImage(), before);
+}
+
+TEST_F(Controls, AStaticHasASunkenEdgeAndCutsALongLineAtItsRightEdge) {
+    dialog.GetDlgItem(TestIds::kPath)->SetWindowText(kWide);
+    QWidget* label = Control(TestIds::kPath);
+    const QImage image = label->grab().toImage();
+    const QRgb shadow = label->palette().color(QPalette::Dark).rgb();
+    const QRgb highlight = label->palette().color(QPalette::Light).rgb();
+    const int w = image.width();
+    const int h = image.height();
+    EXPECT_EQ(image.pixel(0, 0), shadow);
+    EXPECT_EQ(image.pixel(w - 2, 0), shadow);
+    EXPECT_EQ(image.pixel(0, h - 2), shadow);
+    EXPECT_EQ(image.pixel(w - 1, 0), highlight);
+    EXPECT_EQ(image.pixel(0, h - 1), highlight);
+    EXPECT_TRUE(HasInk(image, QRect(w - 7, 2, 5, h / 2 - 2)));
+}
+
+TEST_F(Controls, AStaticWrapsWordsOnlyWhenItHasRoomForASecondLine) {
+    const int lineHeight = QFontMetrics(QApplication::font()).height();
+    const struct {
+        int lines;
+        bool secondLineInked;
+    } cases[] = {{1, false}, {3, true}};
+    for (const auto& c : cases) {
+        StaticWidget label(nullptr);
+        label.ApplyStyle(SS_LEFT, 0);
+        label.resize(60, c.lines * lineHeight);
+        label.SetDisplayText("MMM MMM MMM MMM MMM MMM");
+        const QImage image = label.grab().toImage();
+        EXPECT_TRUE(HasInk(image, QRect(0, 0, 60, lineHeight)));
+        if (c.lines > 1) {
+            EXPECT_EQ(HasInk(image, QRect(0, lineHeight, 60, lineHeight)), c.secondLineInked);
+        }
+    }
+}
+
+TEST(EditLimit, TheLimitStopsGrowthAndKeepsWhatFitsOfAnInsertion) {
+    const struct {
+        const char* name;
+        QString previous;
+        int limit;
+        QString input;
+        QValidator::State state;
+        QString result;
+    } cases[] = {
+        {"typing up to the limit", "ab", 3, "abc", QValidator::Acceptable, "abc"},
+        {"typing past the limit", "abc", 3, "abcd", QValidator::Invalid, "abcd"},
+        {"a paste keeps what fits", "ad", 4, "aXYZWd", QValidator::Acceptable, "aXYd"},
+        {"replacing a selection", "abc", 3, "aXYc", QValidator::Acceptable, "aXc"},
+        {"shortening a longer text", "abcdef", 3, "abcde", QValidator::Acceptable, "abcde"},
+        {"overtyping a longer text", "abcdef", 3, "abcdeX", QValidator::Acceptable, "abcdeX"},
+        {"growing a longer text", "abcde", 3, "abcdeX", QValidator::Invalid, "abcdeX"},
+    };
+    for (const auto& c : cases) {
+        QLineEdit edit;
+        EditLimitValidator validator(&edit);
+        validator.SetLimit(c.limit);
+        validator.SetPrevious(c.previous);
+        QString input = c.input;
+        int pos = static_cast<int>(input.size());
+        EXPECT_EQ(validator.validate(input, pos), c.state) << c.name;
+        if (c.state == QValidator::Acceptable) {
+            EXPECT_EQ(input, c.result) << c.name;
+        }
+    }
+}
+
+TEST_F(Controls, ATooltipShowsItsToolsTextOnlyWhileActiveAndInsideTheTool) {
+    CButton find;
+    ASSERT_TRUE(find.SubclassDlgItem(TestIds::kFind, &dialog));
+    CToolTipCtrl tip;
+    EXPECT_EQ(tip.GetSafeHwnd(), nullptr);
+    ASSERT_TRUE(tip.Create(&find));
+    EXPECT_FALSE(tip.Create(&find));
+    CRect rect;
+    find.GetClientRect(&rect);
+    rect.right /= 2;
+    ASSERT_TRUE(tip.AddTool(&find, "Activate search", &rect, 1));
+    tip.UpdateTipText("Search now", &find, 1);
+    EXPECT_EQ(tip.GetToolCount(), 1);
+    std::string text;
+    tip.GetText(text, &find, 1);
+    EXPECT_EQ(text, "Search now");
+
+    // What Qt shows when the pointer rests at `pos`: the tool's text, or
+    // still the sentinel shown before when the tip stays away.
+    QWidget* button = find.m_hWnd;
+    const auto ask = [button](QPoint pos) {
+        QToolTip::showText(button->mapToGlobal(pos), "sentinel");
+        QHelpEvent help(QEvent::ToolTip, pos, button->mapToGlobal(pos));
+        QApplication::sendEvent(button, &help);
+        return QToolTip::text();
+    };
+    EXPECT_EQ(ask(QPoint(2, 2)), "Search now");
+    EXPECT_EQ(ask(QPoint(button->width() - 2, 2)), "sentinel");
+    tip.Activate(FALSE);
+    EXPECT_FALSE(tip.IsActive());
+    EXPECT_EQ(ask(QPoint(2, 2)), "sentinel");
+    tip.Activate(TRUE);
+    EXPECT_EQ(ask(QPoint(2, 2)), "Search now");
+    QToolTip::hideText();
+}

@@ -1,0 +1,40 @@
+#include "DialogUnits.h"
+#include "TestDialog.h"
+#include "TestResources.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <gtest/gtest.h>
+
+TEST(DialogLayout, ADialogIsLaidOutInItsFontsUnitsBelowItsMenuBar) {
+    RegisterTestResources();
+    TestDialog dialog;
+    ASSERT_TRUE(dialog.Create());
+    const DialogUnits units = DialogUnits::ForFont(QApplication::font());
+
+    CRect client;
+    dialog.GetClientRect(&client);
+    EXPECT_EQ(client, CRect(0, 0, units.ToPixelsX(200), units.ToPixelsY(130)));
+    const QMenuBar* bar = dialog.m_hWnd->findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_GT(bar->height(), 0);
+    EXPECT_EQ(dialog.m_hWnd->height(), client.Height() + bar->height());
+    EXPECT_EQ(dialog.m_hWnd->width(), client.Width());
+
+    // Edit kText at (10, 10), 100 x 12; button kFind at (140, 10), 50 x 14.
+    const struct {
+        int id, x, y, cx, cy;
+    } controls[] = {{TestIds::kText, 10, 10, 100, 12}, {TestIds::kFind, 140, 10, 50, 14}};
+    for (const auto& c : controls) {
+        CRect rect;
+        dialog.GetDlgItem(c.id)->GetWindowRect(&rect);
+        dialog.ScreenToClient(&rect);
+        EXPECT_EQ(rect, CRect(units.ToPixelsX(c.x), units.ToPixelsY(c.y),
+                              units.ToPixelsX(c.x) + units.ToPixelsX(c.cx),
+                              units.ToPixelsY(c.y) + units.ToPixelsY(c.cy)))
+            << c.id;
+    }
+    CRect mapped(10, 10, 110, 22);
+    dialog.MapDialogRect(&mapped);
+    EXPECT_EQ(mapped, units.MapRect(CRect(10, 10, 110, 22)));
+}
