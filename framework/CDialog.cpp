@@ -29,16 +29,19 @@ QChar MnemonicOf(const QString& text) {
 }
 
 bool HasMnemonic(const QWidget* control) {
-    if (dynamic_cast<const StaticWidget*>(control))
-        return !(WndRecord::Of(const_cast<QWidget*>(control)).Style() & SS_NOPREFIX);
+    if (dynamic_cast<const StaticWidget*>(control)) {
+        const WndRecord* record = WndRecord::Find(control);
+        return record && !(record->Style() & SS_NOPREFIX);
+    }
     return dynamic_cast<const ButtonWidget*>(control) ||
            dynamic_cast<const CheckBoxWidget*>(control) ||
            dynamic_cast<const GroupBoxWidget*>(control);
 }
 
-bool IsTabStop(QWidget* control) {
-    return control && !control->isHidden() && control->isEnabled() &&
-           control->focusPolicy() != Qt::NoFocus && (WndRecord::Of(control).Style() & WS_TABSTOP);
+bool IsTabStop(const QWidget* control) {
+    const WndRecord* record = WndRecord::Find(control);
+    return record && !control->isHidden() && control->isEnabled() &&
+           control->focusPolicy() != Qt::NoFocus && (record->Style() & WS_TABSTOP);
 }
 } // namespace
 

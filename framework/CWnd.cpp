@@ -114,6 +114,10 @@ BOOL CWnd::IsWindowVisible() const {
     return m_hWnd != nullptr && m_hWnd->isVisible();
 }
 
+BOOL CWnd::IsIconic() const {
+    return m_hWnd != nullptr && m_hWnd->isMinimized();
+}
+
 void CWnd::Invalidate(BOOL) {
     if (HWND client = ClientHandle())
         client->update();
@@ -247,6 +251,17 @@ BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT) {
         return FALSE;
     WndRecord::Of(m_hWnd).SetStyles(WndRecord::Of(m_hWnd).Style(), after);
     return TRUE;
+}
+
+void CWnd::SetFont(CFont* pFont, BOOL bRedraw) {
+    if (m_hWnd != nullptr)
+        WndRecord::Of(m_hWnd).SetFont(pFont);
+    if (bRedraw)
+        Invalidate();
+}
+
+CFont* CWnd::GetFont() const {
+    return m_hWnd ? WndRecord::Of(m_hWnd).Font() : nullptr;
 }
 
 HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon) {

@@ -10,6 +10,8 @@
 
 #include <string>
 
+class CFont;
+
 using LPRECT = CRect*;
 using LPCRECT = const CRect*;
 
@@ -62,6 +64,8 @@ public:
     // SW_HIDE hides, anything else shows; returns whether it was visible.
     BOOL ShowWindow(int nCmdShow);
     BOOL IsWindowVisible() const;
+    // Whether the window is minimised.
+    BOOL IsIconic() const;
 
     // Painting is requested (Invalidate) or done at once (UpdateWindow paints
     // the client area with its controls before returning, for feedback while
@@ -99,6 +103,12 @@ public:
     // WS_DISABLED, WS_TABSTOP and its control's own styles.
     BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
     BOOL ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
+
+    // The font the window draws its text with; the caller keeps it alive
+    // while the window uses it. Null gives the parent's font back.
+    void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
+    // The font set last, or one standing for the widget's own font.
+    CFont* GetFont() const;
 
     // The icon of the window's title bar and task bar entry (the last one
     // set shows); the caller keeps ownership. Returns the icon of that size

@@ -9,6 +9,8 @@
 
 #include <charconv>
 #include <limits>
+#include <stdexcept>
+#include <string>
 
 namespace {
 bool IsBlank(char c) {
@@ -87,8 +89,9 @@ void DDX_Check(CDataExchange& dx, int nIDC, int& value) {
 }
 
 void DDX_Control(CDataExchange& dx, int nIDC, CWnd& rControl) {
-    if (rControl.m_hWnd == nullptr)
-        rControl.SubclassWindow(dx.PrepareCtrl(nIDC));
+    if (rControl.m_hWnd == nullptr && !rControl.SubclassWindow(dx.PrepareCtrl(nIDC)))
+        throw std::logic_error("data exchange: control " + std::to_string(nIDC) +
+                               " already has an object attached");
 }
 
 void DDV_MaxChars(CDataExchange& dx, const std::string& value, int nChars) {

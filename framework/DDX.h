@@ -24,6 +24,7 @@ void DDX_Text(CDataExchange& dx, int nIDC, int& value);
 // A check box: 0 unchecked, 1 checked.
 void DDX_Check(CDataExchange& dx, int nIDC, int& value);
 // Attaches `rControl` to control `nIDC` unless it is attached already.
+// Throws std::logic_error when another object is attached to the control.
 void DDX_Control(CDataExchange& dx, int nIDC, CWnd& rControl);
 
 // For an edit control just exchanged: writing limits what the user can type

@@ -3,6 +3,7 @@
 #include "ByteText.h"
 #include "CButton.h"
 #include "CEdit.h"
+#include "CFont.h"
 #include "CListBox.h"
 #include "CStatic.h"
 #include "ControlWidget.h"
@@ -122,6 +123,24 @@ std::string WndRecord::Text() const {
     if (m_hasText && shown == m_textShown)
         return m_textBytes;
     return ByteText::FromTyped(shown);
+}
+
+void WndRecord::SetFont(CFont* font) {
+    m_font = font;
+    if (font != nullptr)
+        m_widget->setFont(font->GetQFont());
+    else if (m_widget->parentWidget() != nullptr)
+        m_widget->setFont(m_widget->parentWidget()->font());
+}
+
+CFont* WndRecord::Font() {
+    if (m_font != nullptr)
+        return m_font;
+    if (!m_ownFont) {
+        m_ownFont = std::make_unique<CFont>();
+        m_ownFont->CreateFromQFont(m_widget->font());
+    }
+    return m_ownFont.get();
 }
 
 HICON WndRecord::SetIcon(HICON icon, bool big) {

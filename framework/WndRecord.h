@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+class CFont;
 class CWnd;
 class QEvent;
 class QTimerEvent;
@@ -64,6 +65,12 @@ public:
     void SetText(const std::string& bytes);
     std::string Text() const;
 
+    // The font set last (null: the parent's font); without one, an object
+    // standing for the widget's font as it was first asked for, which lives
+    // as long as the widget.
+    void SetFont(CFont* font);
+    CFont* Font();
+
     // Returns the icon set before.
     HICON SetIcon(HICON icon, bool big);
     HICON Icon(bool big) const { return big ? m_bigIcon : m_smallIcon; }
@@ -114,6 +121,8 @@ private:
     bool m_hasText = false;
     std::string m_textBytes;
     QString m_textShown;
+    CFont* m_font = nullptr;
+    std::unique_ptr<CFont> m_ownFont;
     HICON m_bigIcon = nullptr;
     HICON m_smallIcon = nullptr;
     std::map<UINT_PTR, int> m_timers; // id -> Qt timer id

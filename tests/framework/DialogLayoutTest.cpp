@@ -34,6 +34,18 @@ TEST(DialogLayout, ADialogIsLaidOutInItsFontsUnitsBelowItsMenuBar) {
                               units.ToPixelsY(c.y) + units.ToPixelsY(c.cy)))
             << c.id;
     }
+    // The group box around the edits lets the mouse through to them.
+    CRect edit;
+    dialog.GetDlgItem(TestIds::kText)->GetWindowRect(&edit);
+    dialog.ScreenToClient(&edit);
+    EXPECT_EQ(dialog.GetDlgItem(TestIds::kText)->m_hWnd,
+              dialog.m_hWnd->childAt(edit.left + 2, bar->height() + edit.top + 2));
+
+    const Qt::WindowFlags flags = dialog.m_hWnd->windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(dialog.m_hWnd->minimumSize(), dialog.m_hWnd->maximumSize());
+
     CRect mapped(10, 10, 110, 22);
     dialog.MapDialogRect(&mapped);
     EXPECT_EQ(mapped, units.MapRect(CRect(10, 10, 110, 22)));
