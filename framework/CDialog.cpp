@@ -258,6 +258,9 @@ BOOL CDialog::IsDialogMessage(MSG* pMsg) {
     const bool alt = pMsg->message == WM_SYSKEYDOWN;
     if (!m_window || (pMsg->message != WM_KEYDOWN && !alt))
         return FALSE;
+    // Keys of the menu bar are the menu's own.
+    if (pMsg->hwnd != m_hWnd && pMsg->hwnd != m_hWndClient && IndexOf(pMsg->hwnd) < 0)
+        return FALSE;
     if (!alt && pMsg->wParam == VK_RETURN) {
         PressDefault();
         return TRUE;

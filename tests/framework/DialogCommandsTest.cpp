@@ -2,6 +2,7 @@
 #include "TestApp.h"
 
 #include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 
 using Log = std::vector<std::string>;
@@ -225,4 +226,13 @@ TEST_F(DialogCommands, TheFirstTabStopHasTheFocusAndTabFollowsTheTemplate) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_TRUE(Control(id)->hasFocus()) << id;
     }
+}
+
+TEST_F(DialogCommands, EscapeInTheMenuBarClosesTheMenuNotTheDialog) {
+    QMenuBar* bar = dialog.m_hWnd->findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    CWnd::FromHandle(bar); // the framework has met the menu bar, as GetFocus may
+    bar->setFocus();
+    QTest::keyClick(bar, Qt::Key_Escape);
+    EXPECT_EQ(dialog.GetModalResult(), -1);
 }
