@@ -13,6 +13,8 @@
 #include <iterator>
 #include <utility>
 
+CDC::CDC() = default;
+
 CDC::CDC(QPainter* painter) : m_painter(painter) {
     if (m_painter == nullptr)
         return;

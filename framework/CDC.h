@@ -61,7 +61,9 @@ constexpr int SIMPLEREGION = 2;
 // application font in a memory context.
 class CDC {
 public:
-    CDC() = default;
+    // A context without a device until CreateCompatibleDC. Defined out of line
+    // so that users need not see QPainter.
+    CDC();
     // Paints through `painter`, which the caller owns and keeps alive.
     explicit CDC(QPainter* painter);
     virtual ~CDC();
