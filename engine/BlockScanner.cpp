@@ -24,6 +24,8 @@ ByteFinder NeedleFinder(const PatternLiteral& literal) {
 }
 
 const char* FindByte(const char* from, const char* to, char byte) {
+    if (from >= to)
+        return nullptr;
     const void* at = std::memchr(from, byte, static_cast<size_t>(to - from));
     return at ? static_cast<const char*>(at) : nullptr;
 }
@@ -93,7 +95,6 @@ int BlockScanner::ScanCandidates(int fd, MatchRecord& record, const std::functio
     m_lineStart = 0;
     m_eof = false;
     uint64_t doneUpTo = 0; // pieces starting before this file offset are tested
-    const size_t literalLength = m_literal.Text().size();
     const size_t needleIndex = m_literal.First().index;
     int count = 0;
 
@@ -102,91 +103,66 @@ int BlockScanner::ScanCandidates(int fd, MatchRecord& record, const std::functio
             m_eof = !Refill(fd);
         if (stop && stop())
             break;
-        char* data = m_buffer.data();
+        const char* data = m_buffer.data();
         if (m_base == 0 && m_scan < needleIndex) {
             // No candidate starts this early, but the end mark may lie there.
-            if (const char* mark =
-                    FindByte(data, data + std::min(needleIndex, m_end), kEndOfFile)) {
-                m_end = static_cast<size_t>(mark - data);
-                m_eof = true;
-            }
+            EndAt(FindByte(data, data + std::min(needleIndex, m_end), kEndOfFile));
             m_scan = needleIndex;
         }
-        size_t limit = m_eof ? m_end : m_end - m_margin;
-        while (m_scan < limit) {
-            const char* hit = m_finder.Find(data + m_scan, data + limit);
-            if (hit == data + limit) {
-                m_scan = limit;
-                break;
-            }
+        while (m_scan < Limit()) {
+            const char* hit = m_finder.Find(data + m_scan, data + Limit());
             const size_t r = static_cast<size_t>(hit - data);
-            if (*hit == kEndOfFile) {
-                m_end = limit = r;
-                m_eof = true;
+            if (r == Limit() || EndAt(*hit == kEndOfFile ? hit : nullptr)) {
+                m_scan = r;
                 break;
             }
             m_scan = r + 1;
-            if (r < needleIndex || r - needleIndex + literalLength > m_end)
+            const size_t c = r - needleIndex; // where the literal would start
+            if (r < needleIndex || c + m_literal.Text().size() > m_end ||
+                !m_literal.OccursAt(data + c))
                 continue;
-            const size_t c = r - needleIndex;
-            if (!m_literal.OccursAt(data + c))
-                continue;
-
-            // The line and the piece holding the candidate.
-            if (c > m_lineChecked) {
-                if (const char* lf = static_cast<const char*>(
-                        ::memrchr(data + m_lineChecked, '\n', c - m_lineChecked)))
-                    m_lineStart = m_base + static_cast<uint64_t>(lf + 1 - data);
-                m_lineChecked = c;
-            }
-            const uint64_t pieceOffset = m_lineStart + (m_base + c - m_lineStart) /
-                                                           LineReader::kPieceBytes *
-                                                           LineReader::kPieceBytes;
-            if (pieceOffset < doneUpTo) {
+            const size_t ps = PieceStart(c);
+            if (m_base + ps < doneUpTo) {
                 m_scan = std::max(m_scan, static_cast<size_t>(doneUpTo - m_base));
                 continue;
             }
-            const size_t ps = static_cast<size_t>(pieceOffset - m_base);
-            const char* lf =
-                FindByte(data + ps, data + std::min(ps + LineReader::kPieceBytes, m_end), '\n');
             // Bytes after the needle have not been searched for the end mark yet.
-            const char* checkEnd = lf ? lf + 1 : data + std::min(ps + m_margin, m_end);
-            const char* mark =
-                hit + 1 < checkEnd ? FindByte(hit + 1, checkEnd, kEndOfFile) : nullptr;
-            if (mark) {
-                m_end = limit = static_cast<size_t>(mark - data);
-                m_eof = true;
-                if (lf && lf > mark)
-                    lf = nullptr;
-            }
-            size_t textEnd, pieceEnd;
-            if (lf) {
-                pieceEnd = static_cast<size_t>(lf - data) + 1;
-                textEnd = pieceEnd - 1;
-                if (textEnd > ps && data[textEnd - 1] == '\r')
-                    --textEnd;
-            } else if (ps + LineReader::kPieceBytes < m_end &&
-                       data[ps + LineReader::kPieceBytes - 1] == '\r' &&
-                       data[ps + LineReader::kPieceBytes] == '\n') {
-                textEnd = ps + LineReader::kPieceBytes - 1;
-                pieceEnd = ps + LineReader::kPieceBytes + 1;
-            } else {
-                textEnd = pieceEnd = std::min(ps + LineReader::kPieceBytes, m_end);
-            }
-            if (const char* zero = FindByte(data + ps, data + textEnd, '\0'))
-                textEnd = static_cast<size_t>(zero - data);
-            const std::string_view text(data + ps, textEnd - ps);
-            const bool matched = (m_literal.IsWholePattern() && c + literalLength <= textEnd) ||
-                                 m_matcher.MatchLine(text);
-            if (matched) {
+            EndAt(FindByte(hit + 1, data + std::min(ps + LineReader::kPieceBytes + 1, m_end),
+                           kEndOfFile));
+            const LineReader::Piece piece = LineReader::Measure(data + ps, m_end - ps);
+            const std::string_view text(data + ps, piece.textLength);
+            if ((m_literal.IsWholePattern() && c + m_literal.Text().size() <= ps + text.size()) ||
+                m_matcher.MatchLine(text)) {
                 record.AddLine(text);
                 ++count;
             }
-            doneUpTo = m_base + pieceEnd;
-            m_scan = std::max(m_scan, pieceEnd);
+            doneUpTo = m_base + ps + piece.length;
+            m_scan = std::max(m_scan, ps + piece.length);
         }
         if (m_eof && m_scan >= m_end)
             break;
     }
     return count;
+}
+
+bool BlockScanner::EndAt(const char* mark) {
+    if (mark == nullptr)
+        return false;
+    m_end = static_cast<size_t>(mark - m_buffer.data());
+    m_eof = true;
+    return true;
+}
+
+size_t BlockScanner::PieceStart(size_t at) {
+    // Line feeds are looked for backwards from `at` only as far as the last
+    // candidate, so a long line is searched once, not once per candidate.
+    if (at > m_lineChecked) {
+        const char* data = m_buffer.data();
+        if (const void* lf = ::memrchr(data + m_lineChecked, '\n', at - m_lineChecked))
+            m_lineStart = m_base + static_cast<uint64_t>(static_cast<const char*>(lf) + 1 - data);
+        m_lineChecked = at;
+    }
+    const uint64_t intoLine = m_base + at - m_lineStart;
+    return static_cast<size_t>(m_lineStart + intoLine - intoLine % LineReader::kPieceBytes -
+                               m_base);
 }

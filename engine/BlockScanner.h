@@ -30,6 +30,12 @@ private:
     int ScanCandidates(int fd, MatchRecord& record, const std::function<bool()>& stop);
     bool Refill(int fd);
     size_t Capacity() const { return m_blockSize + 2 * m_margin; }
+    // Candidates are searched up to here: the end, or a margin before it.
+    size_t Limit() const { return m_eof ? m_end : m_end - m_margin; }
+    // The file ends at `mark` (a byte 26), if there is one; says whether.
+    bool EndAt(const char* mark);
+    // Where the piece holding buffer index `at` starts.
+    size_t PieceStart(size_t at);
 
     LineMatcher m_matcher;
     PatternLiteral m_literal;

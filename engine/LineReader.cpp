@@ -39,29 +39,33 @@ void LineReader::Fill() {
     }
 }
 
+LineReader::Piece LineReader::Measure(const char* start, size_t available) {
+    const size_t window = available < kPieceBytes ? available : kPieceBytes;
+    Piece piece;
+    if (const void* lf = std::memchr(start, '\n', window)) {
+        const size_t at = static_cast<size_t>(static_cast<const char*>(lf) - start);
+        piece.length = at + 1;
+        piece.textLength = (at > 0 && start[at - 1] == '\r') ? at - 1 : at;
+    } else if (available > kPieceBytes && start[kPieceBytes - 1] == '\r' &&
+               start[kPieceBytes] == '\n') {
+        // The 511th byte is the CR of a CR LF pair: it is read as the piece's LF.
+        piece.length = kPieceBytes + 1;
+        piece.textLength = kPieceBytes - 1;
+    } else {
+        piece.length = piece.textLength = window;
+    }
+    if (const void* zero = std::memchr(start, 0, piece.textLength))
+        piece.textLength = static_cast<size_t>(static_cast<const char*>(zero) - start);
+    return piece;
+}
+
 bool LineReader::Next(std::string_view& text) {
     Fill();
-    const size_t avail = m_end - m_pos;
-    if (avail == 0)
+    if (m_pos == m_end)
         return false;
-    const char* piece = m_buffer.data() + m_pos;
-    const size_t window = avail < kPieceBytes ? avail : kPieceBytes;
-    size_t length;
-    if (const void* lf = std::memchr(piece, '\n', window)) {
-        const size_t at = static_cast<size_t>(static_cast<const char*>(lf) - piece);
-        m_pos += at + 1;
-        length = (at > 0 && piece[at - 1] == '\r') ? at - 1 : at;
-    } else if (avail > kPieceBytes && piece[kPieceBytes - 1] == '\r' &&
-               piece[kPieceBytes] == '\n') {
-        // The 511th byte is the CR of a CR LF pair: it is read as the piece's LF.
-        m_pos += kPieceBytes + 1;
-        length = kPieceBytes - 1;
-    } else {
-        m_pos += window;
-        length = window;
-    }
-    if (const void* zero = std::memchr(piece, 0, length))
-        length = static_cast<size_t>(static_cast<const char*>(zero) - piece);
-    text = std::string_view(piece, length);
+    const char* start = m_buffer.data() + m_pos;
+    const Piece piece = Measure(start, m_end - m_pos);
+    m_pos += piece.length;
+    text = std::string_view(start, piece.textLength);
     return true;
 }

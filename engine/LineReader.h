@@ -13,6 +13,15 @@ class LineReader {
 public:
     static constexpr size_t kPieceBytes = 511;
 
+    // The piece starting at `start`, with `available` bytes of the file
+    // from there on (at least kPieceBytes + 1 unless the file ends sooner):
+    // how many bytes it takes up and how long its text is.
+    struct Piece {
+        size_t length;
+        size_t textLength;
+    };
+    static Piece Measure(const char* start, size_t available);
+
     explicit LineReader(int fd, size_t blockSize = 256 * 1024);
 
     // Starts over on another file, keeping the buffer.
