@@ -1,0 +1,9 @@
+#include "RegisterResources.h"
+
+#include "MainDialogResources.h"
+#include "ResourceTable.h"
+
+void RegisterResources() {
+    ResourceTable::AddMenu(MainMenuTemplate());
+    ResourceTable::AddDialog(MainDialogTemplate());
+}
