@@ -1,0 +1,12 @@
+// VO Dizuzi: finds the lines matching a pattern in the text files under a
+// folder and shows the matching files one at a time.
+#include "CFinderApp.h"
+#include "RegisterResources.h"
+
+// The one application object, alive for the whole run.
+CFinderApp theApp;
+
+int main(int argc, char** argv) {
+    RegisterResources();
+    return AfxWinMain(argc, argv);
+}

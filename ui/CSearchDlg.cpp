@@ -1,0 +1,196 @@
+#include "CSearchDlg.h"
+
+#include "AfxMessageBox.h"
+#include "CFolderBrowser.h"
+#include "DDX.h"
+#include "DesktopServices.h"
+#include "Icons.h"
+#include "Resource.h"
+#include "SearchOptions.h"
+#include "SearchRun.h"
+
+#include <cstdio>
+
+namespace {
+constexpr const char* kWaiting = "Waiting...";
+constexpr COLORREF kHoverText = RGB(0, 0, 255);
+} // namespace
+
+CSearchDlg::CSearchDlg(CWnd* pParent)
+    : CDialog(IDD_VODIZUZI_DIALOG, pParent), m_statusText(kWaiting),
+      m_icon(LoadIconResource(IDR_MAINFRAME)) {}
+
+CSearchDlg::~CSearchDlg() {
+    // The window shows the icon until it is gone.
+    DestroyWindow();
+    DestroyIcon(m_icon);
+}
+
+void CSearchDlg::DoDataExchange(CDataExchange& dx) {
+    CDialog::DoDataExchange(dx);
+    DDX_Control(dx, ID_OPTIONS, m_btnOptions);
+    DDX_Control(dx, IDC_PREV, m_btnPrev);
+    DDX_Control(dx, IDC_OPEN_FILE, m_btnOpen);
+    DDX_Control(dx, IDC_NEXT, m_btnNext);
+    DDX_Control(dx, IDC_FIND, m_btnFind);
+    DDX_Control(dx, IDC_BROWSE, m_btnBrowse);
+    DDX_Control(dx, IDC_LINE_LIST, m_lineList);
+    DDX_Control(dx, IDOK, m_btnExit);
+    DDX_Control(dx, IDC_ABOUT, m_btnAbout);
+    DDX_Control(dx, ID_WEB_LINKS, m_btnWebLinks);
+    DDX_Control(dx, ID_HELP, m_btnHelp);
+    DDX_Text(dx, IDC_SEARCH_TEXT, m_searchText);
+    DDV_MaxChars(dx, m_searchText, 100);
+    DDX_Text(dx, IDC_FOLDER_TEXT, m_folderText);
+    DDV_MaxChars(dx, m_folderText, 300);
+    DDX_Text(dx, IDC_STATUS_TEXT, m_statusText);
+    DDV_MaxChars(dx, m_statusText, 300);
+    DDX_Text(dx, IDC_MATCH_PATH, m_matchPath);
+    DDV_MaxChars(dx, m_matchPath, 300);
+    DDX_Text(dx, IDC_COUNTER, m_counterText);
+    DDV_MaxChars(dx, m_counterText, 30);
+}
+
+const CommandMap& CSearchDlg::GetCommandMap() const {
+    static const CommandMap map = CommandMap::Of<CSearchDlg>({
+        {IDC_ABOUT, &CSearchDlg::OnAbout},
+        {ID_WEB_LINKS, &CSearchDlg::OnWebLinks},
+        {ID_TIPS, &CSearchDlg::OnTips},
+        {IDC_FIND, &CSearchDlg::OnFind},
+        {IDC_BROWSE, &CSearchDlg::OnBrowse},
+        {IDC_NEXT, &CSearchDlg::OnNext},
+        {IDC_PREV, &CSearchDlg::OnPrev},
+        {IDC_OPEN_FILE, &CSearchDlg::OnOpenFile},
+        {ID_OPTIONS, &CSearchDlg::OnOptions},
+        {IDC_SEARCH_TEXT, EN_CHANGE, &CSearchDlg::OnSearchChange},
+    });
+    return map;
+}
+
+BOOL CSearchDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    const struct {
+        CIconButton& button;
+        UINT icon;
+        const char* tip;
+    } buttons[] = {
+        {m_btnExit, IDI_EXIT, "Exit VO Dizuzi"},
+        {m_btnWebLinks, IDI_WEB, "VO Dizuzi Web links"},
+        {m_btnHelp, IDI_HELP, "Help Contents"},
+        {m_btnAbout, IDI_ABOUT, "About VO Dizuzi"},
+        {m_btnOptions, IDI_OPTIONS, "Set VO Dizuzi search options"},
+        {m_btnPrev, IDI_PREV, "Go to previous match"},
+        {m_btnNext, IDI_NEXT, "Go to next match"},
+        {m_btnBrowse, IDI_BROWSE, "Select starting folder"},
+        {m_btnFind, IDI_FIND, "Activate search"},
+        {m_btnOpen, IDI_OPEN, "Open current match in the editor"},
+    };
+    for (const auto& b : buttons) {
+        b.button.LoadIcons(b.icon, 0);
+        b.button.SetTipText(b.tip, TRUE);
+        b.button.SetHoverTextColor(kHoverText, FALSE);
+    }
+    SetIcon(m_icon, TRUE);
+    SetIcon(m_icon, FALSE);
+    // The focus goes to the first tab stop: Exit.
+    return TRUE;
+}
+
+void CSearchDlg::OnSearchChange() {
+    UpdateData(TRUE);
+    m_pattern = m_searchText;
+}
+
+void CSearchDlg::OnBrowse() {
+    CFolderBrowser browser;
+    if (browser.DoModal() != IDOK)
+        return;
+    m_startFolder = browser.GetPath();
+    m_folderText = m_startFolder;
+    UpdateData(FALSE);
+}
+
+void CSearchDlg::OnFind() {
+    // The path of the record shown before stays until a new record is shown.
+    m_matches.RemoveAll();
+    m_counterText.clear();
+    m_haveResults = FALSE;
+    m_lineList.ResetContent();
+    UpdateData(FALSE);
+
+    if (m_pattern.empty()) {
+        AfxMessageBox("Please enter search string", MB_OK);
+    } else if (m_startFolder.empty()) {
+        AfxMessageBox("Please enter starting folder", MB_OK);
+    } else {
+        SearchOptions options;
+        options.Ext1 = Ext1;
+        options.Ext2 = Ext2;
+        options.Ext3 = Ext3;
+        options.Ext4 = Ext4;
+        options.Ext5 = Ext5;
+        options.IgnoreCaps = IgnoreCaps;
+        options.IgnoreExt = IgnoreExt;
+        options.Max = Max;
+        if (RunSearch(m_pattern, m_startFolder, options, m_matches, *this, SearchTuning{})) {
+            m_haveResults = TRUE;
+            ShowMatch(0);
+        }
+    }
+    m_statusText = kWaiting;
+    UpdateData(FALSE);
+}
+
+void CSearchDlg::OnFolderEntered(const std::string& path) {
+    m_statusText = path;
+    UpdateData(FALSE);
+    // Painted at once: the search keeps the event loop waiting until it ends.
+    UpdateWindow();
+}
+
+void CSearchDlg::OnOpenError(const std::string&) {
+    AfxMessageBox("Error opening file", MB_OK);
+}
+
+void CSearchDlg::ShowMatch(int i) {
+    if (!m_haveResults)
+        return;
+    const int count = m_matches.GetCount();
+    if (i > count - 1)
+        i = count - 1;
+    if (i < 0)
+        i = 0;
+    m_lineList.ResetContent();
+    const MatchRecord& record = m_matches.GetAt(i);
+    m_matchPath = record.GetPath();
+    for (int line = 0; line < record.GetLineCount(); ++line)
+        m_lineList.AddString(record.GetLine(line));
+    char counter[32];
+    std::snprintf(counter, sizeof counter, "%d / %d", i + 1, count);
+    m_counterText = counter;
+    UpdateData(FALSE);
+    m_current = i;
+}
+
+void CSearchDlg::OnNext() {
+    ShowMatch(m_current + 1);
+}
+
+void CSearchDlg::OnPrev() {
+    ShowMatch(m_current - 1);
+}
+
+void CSearchDlg::OnOpenFile() {
+    if (!m_haveResults)
+        return;
+    // Whether the editor started is not shown to the user.
+    DesktopServices::Current().StartEditor(m_matches.GetAt(m_current).GetPath());
+}
+
+void CSearchDlg::OnAbout() {} // will open the About box
+
+void CSearchDlg::OnWebLinks() {} // will open the Web Links dialog
+
+void CSearchDlg::OnTips() {} // will open the Tip of the Day
+
+void CSearchDlg::OnOptions() {} // will open the Options dialog

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "CDialog.h"
+#include "CIconButton.h"
+#include "CListBox.h"
+#include "IconHandle.h"
+#include "MatchList.h"
+#include "SearchObserver.h"
+
+#include <string>
+
+// The main search dialog: the user picks a starting folder, types a search
+// string and presses Find; the records of the search are then shown one at
+// a time (path, matching lines, "%d / %d") and stepped through with Next and
+// Prev. The dialog owns the records and its own copy of the search options.
+class CSearchDlg : public CDialog, private SearchObserver {
+public:
+    explicit CSearchDlg(CWnd* pParent = nullptr);
+    ~CSearchDlg() override;
+
+protected:
+    void DoDataExchange(CDataExchange& dx) override;
+    BOOL OnInitDialog() override;
+    const CommandMap& GetCommandMap() const override;
+
+    // Shows record i, clamped to the records there are; nothing without
+    // results.
+    void ShowMatch(int i);
+
+    CIconButton m_btnOptions;
+    CIconButton m_btnPrev;
+    CIconButton m_btnOpen;
+    CIconButton m_btnNext;
+    CIconButton m_btnFind;
+    CIconButton m_btnBrowse;
+    CListBox m_lineList;
+    CIconButton m_btnExit;
+    CIconButton m_btnAbout;
+    CIconButton m_btnWebLinks;
+    CIconButton m_btnHelp;
+    std::string m_searchText;
+    std::string m_folderText;
+    std::string m_statusText;
+    std::string m_matchPath;
+    std::string m_counterText;
+    // The search options, as the Options command will replace them.
+    int Max = 50;
+    std::string Ext5;
+    std::string Ext4;
+    BOOL IgnoreExt = TRUE;
+    std::string Ext3 = "diz";
+    std::string Ext2 = "nfo";
+    std::string Ext1 = "txt";
+    // The record shown; read only while m_haveResults.
+    int m_current = 0;
+    BOOL m_haveResults = FALSE;
+    BOOL IgnoreCaps = TRUE;
+    // The search field's text as of its last change.
+    std::string m_pattern;
+    std::string m_startFolder;
+    MatchList m_matches;
+    HICON m_icon;
+
+private:
+    void OnFind();
+    void OnBrowse();
+    void OnSearchChange();
+    void OnNext();
+    void OnPrev();
+    void OnOpenFile();
+    void OnAbout();
+    void OnWebLinks();
+    void OnTips();
+    void OnOptions();
+
+    void OnFolderEntered(const std::string& path) override;
+    void OnOpenError(const std::string& path) override;
+};
