@@ -4,7 +4,10 @@
 #include "CButton.h"
 #include "CDC.h"
 #include "CToolTipCtrl.h"
+#include "Cursors.h"
 #include "IconHandle.h"
+
+#include <string>
 
 // The push button of every dialog: owner-drawn, with an icon beside its
 // caption, a hover state while the pointer is over it, its own tooltip and
@@ -27,6 +30,9 @@ public:
     // Sets the tooltip's text and (de)activates it; a null text does nothing.
     void SetTipText(const char* text, BOOL activate = TRUE);
 
+    void SetNormalBackColor(COLORREF color, BOOL repaint = TRUE);
+    void SetNormalTextColor(COLORREF color, BOOL repaint = TRUE);
+    void SetHoverBackColor(COLORREF color, BOOL repaint = TRUE);
     void SetHoverTextColor(COLORREF color, BOOL repaint = TRUE);
     // Back to the system's button face and button text colours.
     void ResetNormalBackColor(BOOL repaint = TRUE);
@@ -57,6 +63,9 @@ public:
     void SetFocusWhenFlat(BOOL focus);
     // Paints the parent's background instead of the background colour.
     void SetTransparent(BOOL transparent);
+    // The cursor shown over the button (null: the default); the button takes
+    // ownership and frees the one it held.
+    void SetButtonCursor(HCURSOR cursor);
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
@@ -75,7 +84,11 @@ private:
     void PlaceAndDrawIcon(CDC* pDC, const std::string& caption, const CRect& item,
                           CRect* captionRect, BOOL pressed, BOOL disabled);
     void CopyParentBackground(CDC* pDC);
+    void DrawBorder(CDC* pDC, const CRect& rect, BOOL pressed) const;
+    void DrawCaption(CDC* pDC, const std::string& caption, CRect rect, BOOL pressed,
+                     BOOL disabled) const;
     void DestroyIcons();
+    void DropBackground();
     void SetHover(BOOL hover);
     void Repaint(BOOL repaint);
 
@@ -85,6 +98,7 @@ private:
     BOOL m_flat = TRUE;
     BOOL m_hover = FALSE;
     BOOL m_focusWhenFlat = FALSE;
+    HCURSOR m_cursor = nullptr;
     CToolTipCtrl m_tip;
     HICON m_hoverIcon = nullptr;
     HICON m_normalIcon = nullptr;

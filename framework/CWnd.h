@@ -171,6 +171,7 @@ protected:
     HWND ClientHandle() const { return m_hWndClient ? m_hWndClient : m_hWnd; }
 
 private:
+    friend class CClientDC;
     friend class CPaintDC;
     friend class WndRecord;
 };
