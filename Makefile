@@ -16,6 +16,10 @@ build: deps-build $(BUILD)/build.ninja
 deps-%:
 	@scripts/install-deps $*
 
+# Starts the program from the build tree.
+run: deps-run build
+	$(BUILD)/app/vodizuzi
+
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
@@ -28,6 +32,14 @@ bench: deps-bench build
 fuzz: build
 	VODIZUZI_SEED=$$(od -An -N4 -tu4 /dev/urandom | tr -d ' ') VODIZUZI_ROUNDS=$${ROUNDS:-400} \
 		$(BUILD)/tests/engine/engine_tests --gtest_filter='SearchRun.*:BlockScanner.*'
+
+# Pictures of the main window under $(BUILD)/screenshots/, drawn offscreen; the
+# icon button at twice the scale.
+screenshots: build
+	mkdir -p $(BUILD)/screenshots
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tests/screenshots/vodizuzi_screenshots dialogs $(BUILD)/screenshots
+	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 \
+		$(BUILD)/tests/screenshots/vodizuzi_screenshots button $(BUILD)/screenshots
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
