@@ -23,9 +23,24 @@ protected:
     BOOL OnInitDialog() override;
     const CommandMap& GetCommandMap() const override;
 
+private:
+    void OnFind();
+    void OnBrowse();
+    void OnSearchChange();
+    void OnNext();
+    void OnPrev();
+    void OnOpenFile();
+    void OnAbout();
+    void OnWebLinks();
+    void OnTips();
+    void OnOptions();
     // Shows record i, clamped to the records there are; nothing without
     // results.
     void ShowMatch(int i);
+
+    // The search reports to the dialog.
+    void OnFolderEntered(const std::string& path) override;
+    void OnOpenError(const std::string& path) override;
 
     CIconButton m_btnOptions;
     CIconButton m_btnPrev;
@@ -43,7 +58,8 @@ protected:
     std::string m_statusText;
     std::string m_matchPath;
     std::string m_counterText;
-    // The search options, as the Options command will replace them.
+    // The copy of the search options that Find uses: built-in values until
+    // the Options command replaces them.
     int Max = 50;
     std::string Ext5;
     std::string Ext4;
@@ -60,19 +76,4 @@ protected:
     std::string m_startFolder;
     MatchList m_matches;
     HICON m_icon;
-
-private:
-    void OnFind();
-    void OnBrowse();
-    void OnSearchChange();
-    void OnNext();
-    void OnPrev();
-    void OnOpenFile();
-    void OnAbout();
-    void OnWebLinks();
-    void OnTips();
-    void OnOptions();
-
-    void OnFolderEntered(const std::string& path) override;
-    void OnOpenError(const std::string& path) override;
 };
