@@ -10,13 +10,6 @@ QPoint Centre(const QWidget* widget) {
 }
 } // namespace
 
-TEST_F(IconButtonBehaviour, AttachingMakesItOwnerDrawnAndKeepsTheDefaultFlag) {
-    EXPECT_EQ(dialog.m_exit.GetButtonStyle(), BS_OWNERDRAW);
-    EXPECT_EQ(dialog.m_find.GetButtonStyle(), BS_OWNERDRAW);
-    EXPECT_TRUE(dialog.m_exit.IsDefaultButton());
-    EXPECT_FALSE(dialog.m_find.IsDefaultButton());
-}
-
 TEST_F(IconButtonBehaviour, HoverFollowsThePointerAndRepaintsEachTime) {
     CountingButton& find = dialog.m_find;
     const struct {

@@ -89,8 +89,11 @@ TEST_F(IconButtonResources, TheButtonShowsAndOwnsItsCursor) {
 }
 
 TEST_F(IconButtonResources, ASystemColourChangeKeepsTheColoursAndDropsTheBackgroundCache) {
+    // A transparent button shows the parent's background, from its cache.
     dialog.m_find.SetTransparent(TRUE);
-    EXPECT_EQ(ToColorRef(Paint(dialog.m_find).pixelColor(40, 2)), kParent);
+    const QImage before = Paint(dialog.m_find);
+    EXPECT_EQ(ToColorRef(before.pixelColor(40, 2)), kParent);
+    EXPECT_EQ(Ink(before, kNormalIcon), QRect(3, 11, 10, 8));
 
     QPalette changed = QApplication::palette();
     changed.setColor(QPalette::Button, QColor(1, 100, 200));
