@@ -24,6 +24,8 @@ bool Flatten(int rootFd, int fd, unsigned& serial) {
     DIR* dir = ::fdopendir(::dup(fd));
     if (dir == nullptr)
         return false;
+    // The duplicate shares the reading position of `fd`: start from the top.
+    ::rewinddir(dir);
     std::vector<std::string> names;
     while (const dirent* d = ::readdir(dir))
         if (std::strcmp(d->d_name, ".") != 0 && std::strcmp(d->d_name, "..") != 0)
