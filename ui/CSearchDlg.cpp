@@ -1,12 +1,14 @@
 #include "CSearchDlg.h"
 
 #include "AfxMessageBox.h"
+#include "CBackgroundWork.h"
 #include "CFolderBrowser.h"
 #include "DDX.h"
 #include "DesktopServices.h"
 #include "Icons.h"
 #include "Resource.h"
 #include "SearchOptions.h"
+#include "SearchRelay.h"
 #include "SearchRun.h"
 
 #include <cstdio>
@@ -14,6 +16,8 @@
 namespace {
 constexpr const char* kWaiting = "Waiting...";
 constexpr COLORREF kHoverText = RGB(0, 0, 255);
+// How often the status line follows the search at most, in milliseconds.
+constexpr int kStatusInterval = 50;
 } // namespace
 
 CSearchDlg::CSearchDlg(CWnd* pParent)
@@ -132,7 +136,21 @@ void CSearchDlg::OnFind() {
         options.IgnoreCaps = IgnoreCaps;
         options.IgnoreExt = IgnoreExt;
         options.Max = Max;
-        if (RunSearch(m_pattern, m_startFolder, options, m_matches, *this, SearchTuning{})) {
+        // The search runs on a worker thread; the window stays painted and
+        // takes no other command meanwhile. Escape or the close box stop the
+        // search, and the records found until then are shown as usual.
+        CBackgroundWork work(*this);
+        SearchRelay relay(work, [this, &relay] {
+            ShowStatus(relay.LatestFolder());
+            AfxMessageBox("Error opening file", MB_OK);
+        });
+        SearchTuning tuning;
+        tuning.cancel = &work.StopRequested();
+        bool found = false;
+        work.Run(
+            [&] { found = RunSearch(m_pattern, m_startFolder, options, m_matches, relay, tuning); },
+            [this, &relay] { ShowStatus(relay.LatestFolder()); }, kStatusInterval);
+        if (found) {
             m_haveResults = TRUE;
             ShowMatch(0);
         }
@@ -141,15 +159,12 @@ void CSearchDlg::OnFind() {
     UpdateData(FALSE);
 }
 
-void CSearchDlg::OnFolderEntered(const std::string& path) {
-    m_statusText = path;
+void CSearchDlg::ShowStatus(const std::string& folder) {
+    if (folder.empty() || folder == m_statusText)
+        return;
+    m_statusText = folder;
     UpdateData(FALSE);
-    // Painted at once: the search keeps the event loop waiting until it ends.
     UpdateWindow();
-}
-
-void CSearchDlg::OnOpenError(const std::string&) {
-    AfxMessageBox("Error opening file", MB_OK);
 }
 
 void CSearchDlg::ShowMatch(int i) {

@@ -5,7 +5,6 @@
 #include "CListBox.h"
 #include "IconHandle.h"
 #include "MatchList.h"
-#include "SearchObserver.h"
 
 #include <string>
 
@@ -13,7 +12,7 @@
 // string and presses Find; the records of the search are then shown one at
 // a time (path, matching lines, "%d / %d") and stepped through with Next and
 // Prev. The dialog owns the records and its own copy of the search options.
-class CSearchDlg : public CDialog, private SearchObserver {
+class CSearchDlg : public CDialog {
 public:
     explicit CSearchDlg(CWnd* pParent = nullptr);
     ~CSearchDlg() override;
@@ -39,8 +38,8 @@ private:
     void ShowMatch(int i);
 
     // The search reports to the dialog.
-    void OnFolderEntered(const std::string& path) override;
-    void OnOpenError(const std::string& path) override;
+    // Shows `folder` in the status line at once, unless it is there already.
+    void ShowStatus(const std::string& folder);
 
     CIconButton m_btnOptions;
     CIconButton m_btnPrev;

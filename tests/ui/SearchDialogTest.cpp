@@ -119,49 +119,6 @@ TEST_F(SearchDialog, AFileThatCannotBeOpenedIsReportedAndTheSearchGoesOn) {
     EXPECT_EQ(Text(IDC_STATUS_TEXT), "Waiting...");
 }
 
-TEST_F(SearchDialog, TheStatusLineShowsEachFolderAsTheSearchEntersIt) {
-    tree.File("a/a.txt", "hit\n");
-    tree.File("a/deep/b.txt", "hit\n");
-    tree.File("b/c.txt", "hit\n");
-    tree.Link("b/x.txt", "missing");
-    // What the status line shows each time it is painted during the search,
-    // and when the error box comes up.
-    Texts painted;
-    struct PaintSpy : QObject {
-        std::function<void()> onPaint;
-        bool eventFilter(QObject*, QEvent* event) override {
-            if (event->type() == QEvent::Paint)
-                onPaint();
-            return false;
-        }
-    } spy;
-    spy.onPaint = [&] {
-        const std::string text = Text(IDC_STATUS_TEXT);
-        if (painted.empty() || painted.back() != text)
-            painted.push_back(text);
-    };
-    std::string statusAtError;
-    MessageBoxHook errorHook([&](const std::string&, UINT) {
-        statusAtError = Text(IDC_STATUS_TEXT);
-        return IDOK;
-    });
-    Browse(tree.Root());
-    Type("hit");
-    QApplication::processEvents();
-    painted.clear();
-    Control(IDC_STATUS_TEXT)->installEventFilter(&spy);
-    Click(IDC_FIND);
-    Control(IDC_STATUS_TEXT)->removeEventFilter(&spy);
-
-    std::erase(painted, "Waiting...");
-    const std::string root = tree.Root();
-    const Texts walk{root, root + "/a", root + "/a/deep", root + "/b"};
-    ASSERT_GE(painted.size(), walk.size());
-    EXPECT_EQ(Texts(painted.begin(), painted.begin() + 4), walk);
-    EXPECT_EQ(statusAtError, root + "/b");
-    EXPECT_EQ(Text(IDC_STATUS_TEXT), "Waiting...");
-}
-
 TEST_F(SearchDialog, TheSearchFieldTakesAtMost100Characters) {
     Type(std::string(101, 'q'));
     EXPECT_EQ(Text(IDC_SEARCH_TEXT), std::string(100, 'q'));
