@@ -4,10 +4,7 @@
 #include "FolderSearch.h"
 
 #include <chrono>
-#include <condition_variable>
-#include <deque>
 #include <memory>
-#include <mutex>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -19,7 +16,7 @@ struct SearchSlot {
     FolderListing::OpenResult open = FolderListing::OpenResult::Skipped;
     int count = 0;
     MatchRecord record;
-    bool done = false; // guarded by the queue's mutex
+    std::atomic<bool> done{false};
 };
 
 SearchRun::SearchRun(std::string_view pattern, const SearchOptions& options, MatchList& matches,
@@ -97,120 +94,77 @@ bool SearchRun::RunSequential(FolderWalker& walker) {
     return found;
 }
 
-// The walker thread fills a queue in walk order, the scanning threads take
-// its files in order, and this thread commits the queue's front as soon as
-// it is ready. The queue is bounded, so the walk runs only a little ahead.
+// This thread walks ahead of the scanning threads, filling a ring of slots
+// in walk order, and commits the ring's front as soon as it is done. The
+// scanning threads take the ring's items in order. Hand-over is by atomic
+// counters and flags; a thread sleeps only when it has to wait.
 bool SearchRun::RunParallel(FolderWalker& walker, unsigned threads) {
-    std::mutex mutex;
-    std::condition_variable workReady, frontReady, spaceFree;
-    std::deque<std::shared_ptr<SearchSlot>> queue;
-    uint64_t front = 0; // seq of queue.front()
-    uint64_t claim = 0; // seq of the next item a scanning thread looks at
-    bool walkEnded = false;
-    const size_t window = 1024 + 256 * threads;
-
-    auto stopAll = [&] {
-        {
-            std::lock_guard<std::mutex> lock(mutex);
-            m_stop = true;
-        }
-        workReady.notify_all();
-        frontReady.notify_all();
-        spaceFree.notify_all();
+    const uint64_t size = 1024 + 256 * threads;
+    std::vector<SearchSlot> ring(size);
+    // Items [0, produced) are in the ring; kClosed: no more will come.
+    constexpr uint64_t kClosed = uint64_t{1} << 63;
+    std::atomic<uint64_t> produced{0};
+    std::atomic<uint64_t> claimed{0};
+    auto close = [&] {
+        produced.fetch_or(kClosed);
+        produced.notify_all();
     };
-
-    std::thread walking([&] {
-        for (;;) {
-            auto slot = std::make_shared<SearchSlot>();
-            if (m_stop.load() || !walker.Next(slot->item))
-                break;
-            std::unique_lock<std::mutex> lock(mutex);
-            spaceFree.wait(lock, [&] { return queue.size() < window || m_stop.load(); });
-            if (m_stop.load())
-                break;
-            const bool isFile = slot->item.kind == WalkItem::Kind::File;
-            queue.push_back(std::move(slot));
-            lock.unlock();
-            if (isFile)
-                workReady.notify_one();
-            frontReady.notify_one();
-        }
-        {
-            std::lock_guard<std::mutex> lock(mutex);
-            walkEnded = true;
-        }
-        workReady.notify_all();
-        frontReady.notify_all();
-    });
 
     std::vector<std::thread> scanning;
     for (unsigned t = 0; t < threads; ++t) {
         scanning.emplace_back([&] {
             BlockScanner scanner(m_pattern, m_options.IgnoreCaps != 0, m_tuning.prefilter);
             for (;;) {
-                std::shared_ptr<SearchSlot> slot;
-                {
-                    std::unique_lock<std::mutex> lock(mutex);
-                    for (;;) {
-                        if (m_stop.load())
-                            return;
-                        claim = std::max(claim, front);
-                        while (claim < front + queue.size() &&
-                               queue[claim - front]->item.kind == WalkItem::Kind::Enter)
-                            ++claim;
-                        if (claim < front + queue.size()) {
-                            slot = queue[claim++ - front];
-                            break;
-                        }
-                        if (walkEnded)
-                            return;
-                        workReady.wait(lock);
-                    }
+                const uint64_t seq = claimed.fetch_add(1);
+                uint64_t now;
+                while (((now = produced.load(std::memory_order_acquire)) & ~kClosed) <= seq) {
+                    if (now & kClosed)
+                        return;
+                    produced.wait(now);
                 }
-                Scan(scanner, *slot);
-                {
-                    std::lock_guard<std::mutex> lock(mutex);
-                    slot->done = true;
-                }
-                frontReady.notify_one();
+                SearchSlot& slot = ring[seq % size];
+                if (slot.item.kind == WalkItem::Kind::Enter)
+                    continue; // done when it was made
+                Scan(scanner, slot);
+                slot.done.store(true, std::memory_order_release);
+                slot.done.notify_one();
             }
         });
     }
 
-    bool found = false;
-    for (;;) {
-        std::shared_ptr<SearchSlot> slot;
-        {
-            std::unique_lock<std::mutex> lock(mutex);
-            for (;;) {
-                if (Cancelled())
-                    break;
-                if (!queue.empty()) {
-                    const SearchSlot& first = *queue.front();
-                    // A file of a folder that will not be searched is not waited for.
-                    if (first.item.kind == WalkItem::Kind::Enter || first.done ||
-                        first.item.folderSeq >= m_limitSeq.load()) {
-                        slot = std::move(queue.front());
-                        queue.pop_front();
-                        ++front;
-                        break;
-                    }
-                } else if (walkEnded) {
-                    break;
-                }
-                if (m_tuning.cancel != nullptr)
-                    frontReady.wait_for(lock, std::chrono::milliseconds(10));
-                else
-                    frontReady.wait(lock);
+    uint64_t front = 0, next = 0;
+    bool walkEnded = false, found = false;
+    while (!Cancelled()) {
+        if (front < next) {
+            SearchSlot& slot = ring[front % size];
+            if (slot.done.load(std::memory_order_acquire)) {
+                found |= Commit(walker, slot);
+                slot.record.Clear();
+                ++front;
+                continue;
             }
         }
-        if (!slot)
-            break;
-        spaceFree.notify_one();
-        found |= Commit(walker, *slot);
+        if (!walkEnded && next - front < size) {
+            SearchSlot& slot = ring[next % size];
+            if (walker.Next(slot.item)) {
+                slot.open = FolderListing::OpenResult::Skipped;
+                slot.count = 0;
+                slot.done.store(slot.item.kind == WalkItem::Kind::Enter, std::memory_order_relaxed);
+                produced.store(++next, std::memory_order_release);
+                produced.notify_all();
+            } else {
+                walkEnded = true;
+                close();
+            }
+            continue;
+        }
+        if (front == next)
+            break; // the walk has ended and everything is committed
+        // Scans stop soon after a cancel, so this wait ends then too.
+        ring[front % size].done.wait(false, std::memory_order_acquire);
     }
-    stopAll();
-    walking.join();
+    m_stop = true;
+    close();
     for (std::thread& thread : scanning)
         thread.join();
     return found;
