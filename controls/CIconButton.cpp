@@ -95,23 +95,19 @@ void CIconButton::SetHoverTextColor(COLORREF color, BOOL repaint) {
 }
 
 void CIconButton::ResetNormalBackColor(BOOL repaint) {
-    m_normalBack = GetSysColor(COLOR_BTNFACE);
-    Repaint(repaint);
+    SetNormalBackColor(GetSysColor(COLOR_BTNFACE), repaint);
 }
 
 void CIconButton::ResetNormalTextColor(BOOL repaint) {
-    m_normalText = GetSysColor(COLOR_BTNTEXT);
-    Repaint(repaint);
+    SetNormalTextColor(GetSysColor(COLOR_BTNTEXT), repaint);
 }
 
 void CIconButton::ResetHoverBackColor(BOOL repaint) {
-    m_hoverBack = GetSysColor(COLOR_BTNFACE);
-    Repaint(repaint);
+    SetHoverBackColor(GetSysColor(COLOR_BTNFACE), repaint);
 }
 
 void CIconButton::ResetHoverTextColor(BOOL repaint) {
-    m_hoverText = GetSysColor(COLOR_BTNTEXT);
-    Repaint(repaint);
+    SetHoverTextColor(GetSysColor(COLOR_BTNTEXT), repaint);
 }
 
 void CIconButton::Repaint(BOOL repaint) {

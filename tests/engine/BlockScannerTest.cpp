@@ -1,31 +1,17 @@
 #include "BlockScanner.h"
 #include "FolderSearch.h"
 
+#include "MemoryFile.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <random>
 #include <string>
-#include <sys/mman.h>
 #include <unistd.h>
 #include <vector>
 
 namespace {
-class MemoryFile {
-public:
-    explicit MemoryFile(const std::string& content) : m_fd(::memfd_create("scan", 0)) {
-        EXPECT_EQ(::write(m_fd, content.data(), content.size()),
-                  static_cast<ssize_t>(content.size()));
-    }
-    ~MemoryFile() { ::close(m_fd); }
-    int Rewound() const {
-        ::lseek(m_fd, 0, SEEK_SET);
-        return m_fd;
-    }
-
-private:
-    int m_fd;
-};
 
 std::vector<std::string> Lines(const MatchRecord& record) {
     std::vector<std::string> lines;

@@ -1,32 +1,20 @@
 #include "LineReader.h"
 
+#include "MemoryFile.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
-#include <sys/mman.h>
 #include <unistd.h>
 #include <vector>
 
 namespace {
 // A file in memory holding `content`, read back from its start.
-class MemoryFile {
-public:
-    explicit MemoryFile(const std::string& content) : m_fd(::memfd_create("reader", 0)) {
-        EXPECT_EQ(::write(m_fd, content.data(), content.size()),
-                  static_cast<ssize_t>(content.size()));
-        ::lseek(m_fd, 0, SEEK_SET);
-    }
-    ~MemoryFile() { ::close(m_fd); }
-    int Fd() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 std::vector<std::string> ReadPieces(const std::string& content, size_t blockSize) {
     MemoryFile file(content);
-    LineReader reader(file.Fd(), blockSize);
+    LineReader reader(file.Rewound(), blockSize);
     std::vector<std::string> pieces;
     std::string_view piece;
     while (reader.Next(piece))
