@@ -30,7 +30,8 @@ bench: deps-bench build
 
 # The differential search test with a fresh random seed and many rounds.
 fuzz: build
-	VODIZUZI_SEED=$$(od -An -N4 -tu4 /dev/urandom | tr -d ' ') VODIZUZI_ROUNDS=$${ROUNDS:-400} \
+	@seed=$$(od -An -N4 -tu4 /dev/urandom | tr -d ' '); echo "seed $$seed"; \
+	VODIZUZI_SEED=$$seed VODIZUZI_ROUNDS=$${ROUNDS:-400} \
 		$(BUILD)/tests/engine/engine_tests --gtest_filter='SearchRun.*:BlockScanner.*'
 
 # Pictures of the main window under $(BUILD)/screenshots/, drawn offscreen; the
