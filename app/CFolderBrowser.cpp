@@ -35,7 +35,16 @@ INT_PTR CFolderBrowser::DoModal() {
 std::string CFolderBrowser::ShortenPath(const std::string& text) {
     if (text.size() <= kShownLength)
         return text;
-    return text.substr(0, kShownLength) + "...";
+    // A UTF-8 character that the cut would split is left out whole: half a
+    // character would make the whole line unreadable on screen.
+    size_t cut = kShownLength;
+    size_t start = cut;
+    auto byte = [&text](size_t i) { return static_cast<unsigned char>(text[i]); };
+    while (start > 0 && cut - start < 3 && byte(start) >= 0x80 && byte(start) < 0xC0)
+        --start;
+    if (start < cut && byte(start) >= 0xC0)
+        cut = start;
+    return text.substr(0, cut) + "...";
 }
 
 int CFolderBrowser::BrowseCallback(FolderChooserWindow& window, UINT message,

@@ -26,7 +26,8 @@ public:
     std::string GetPath() const { return m_path; }
 
     // The status line's form of a path: its first 35 bytes and "..." when it
-    // is longer, else the path unchanged.
+    // is longer (less when the 35th byte is inside a UTF-8 character), else
+    // the path unchanged.
     static std::string ShortenPath(const std::string& text);
 
     // The messages the chooser reports.

@@ -10,7 +10,7 @@ const std::string k35 = "/home/user/Documents/Letters/2019/a"; // 35 bytes
 const std::string k36 = k35 + "b";
 } // namespace
 
-TEST(FolderBrowserShortenPath, CutsAfter35BytesAndAddsDots) {
+TEST(FolderBrowserShortenPath, CutsAfter35BytesAndAddsDotsWithoutSplittingALetter) {
     const struct {
         const char* name;
         std::string text, shown;
@@ -19,9 +19,13 @@ TEST(FolderBrowserShortenPath, CutsAfter35BytesAndAddsDots) {
         {"35 bytes stay", k35, k35},
         {"36 bytes are cut", k36, k35 + "..."},
         {"much longer", k36 + "/cdefghijklmnop", k35 + "..."},
-        // A two-byte letter straddling the cut loses its second byte: the
-        // limit counts bytes.
-        {"8-bit bytes", std::string(34, 'x') + "\xC3\xA9z", std::string(34, 'x') + "\xC3..."},
+        // A UTF-8 letter straddling the cut is left out whole.
+        {"UTF-8 letter at the cut", std::string(34, 'x') + "\xC3\xA9z",
+         std::string(34, 'x') + "..."},
+        {"three-byte letter at the cut", std::string(33, 'x') + "\xE2\x82\xACz",
+         std::string(33, 'x') + "..."},
+        {"Latin-1 bytes stay bytes", std::string(34, 'x') + "\xE9\xE9z",
+         std::string(34, 'x') + "\xE9..."},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(CFolderBrowser::ShortenPath(c.text), c.shown) << c.name;
