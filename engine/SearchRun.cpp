@@ -3,8 +3,6 @@
 #include "BlockScanner.h"
 #include "FolderSearch.h"
 
-#include <chrono>
-#include <memory>
 #include <thread>
 #include <unistd.h>
 #include <vector>
