@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QTimer>
 #include <QWidget>
+#include <future>
 #include <thread>
 
 // Drops the user's input to one window and turns Escape and the close box
@@ -82,5 +83,13 @@ void CBackgroundWork::Run(const std::function<void()>& work, const std::function
 }
 
 void CBackgroundWork::Call(const std::function<void()>& call) {
-    QMetaObject::invokeMethod(qApp, call, Qt::BlockingQueuedConnection);
+    std::promise<void> done;
+    QMetaObject::invokeMethod(
+        qApp,
+        [&] {
+            call();
+            done.set_value();
+        },
+        Qt::QueuedConnection);
+    done.get_future().wait();
 }
