@@ -3,7 +3,7 @@
 BUILD := build
 JOBS := $(shell nproc)
 
-.PHONY: all build run test bench fuzz screenshots format clean
+.PHONY: all build run test bench fuzz sanitize sanitize-thread sanitize-address screenshots format clean
 
 all: build
 
@@ -27,6 +27,16 @@ test: build
 bench: deps-bench build
 	cmake --build $(BUILD) --target read-floor
 	bench/run $(BUILD)
+
+# The engine and the command line with their tests under ThreadSanitizer, then
+# under AddressSanitizer with UndefinedBehaviorSanitizer; any report fails.
+sanitize: sanitize-thread sanitize-address
+
+sanitize-thread: deps-build
+	scripts/sanitize thread $(BUILD)-tsan
+
+sanitize-address: deps-build
+	scripts/sanitize address,undefined $(BUILD)-asan
 
 # The differential search test with a fresh random seed and many rounds.
 fuzz: build
