@@ -5,8 +5,7 @@
 #include <unistd.h>
 
 LineReader::LineReader(int fd, size_t blockSize)
-    : m_fd(fd), m_blockSize(blockSize > 0 ? blockSize : 1),
-      m_buffer(m_blockSize + kPieceBytes + 1) {}
+    : m_fd(fd), m_blockSize(blockSize > 0 ? blockSize : 1) {}
 
 void LineReader::Reset(int fd) {
     m_fd = fd;
@@ -17,6 +16,9 @@ void LineReader::Reset(int fd) {
 // Keeps at least one piece and one byte of look-ahead in the buffer (the byte
 // decides whether a CR at the piece's end belongs to a CR LF pair).
 void LineReader::Fill() {
+    // The buffer is made on first use: a reader that never reads costs nothing.
+    if (m_buffer.empty())
+        m_buffer.resize(m_blockSize + kPieceBytes + 1);
     while (!m_eof && m_end - m_pos <= kPieceBytes) {
         if (m_pos > 0) {
             std::memmove(m_buffer.data(), m_buffer.data() + m_pos, m_end - m_pos);

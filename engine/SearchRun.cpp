@@ -2,20 +2,14 @@
 
 #include "BlockScanner.h"
 #include "FolderSearch.h"
+#include "ScanRing.h"
+#include "SearchHooks.h"
 
+#include <algorithm>
+#include <deque>
 #include <thread>
 #include <unistd.h>
 #include <vector>
-
-// One walk item on its way from the walker through a scanning thread to the
-// owner, with what the scan found.
-struct SearchSlot {
-    WalkItem item;
-    FolderListing::OpenResult open = FolderListing::OpenResult::Skipped;
-    int count = 0;
-    MatchRecord record;
-    std::atomic<bool> done{false};
-};
 
 SearchRun::SearchRun(std::string_view pattern, const SearchOptions& options, MatchList& matches,
                      SearchObserver& observer, const SearchTuning& tuning)
@@ -26,43 +20,49 @@ bool SearchRun::Cancelled() const {
     return m_tuning.cancel != nullptr && m_tuning.cancel->load(std::memory_order_relaxed);
 }
 
+bool SearchRun::Dropped(const WalkItem& file) const {
+    return m_stop.load(std::memory_order_relaxed) || Cancelled() ||
+           file.folderSeq >= m_limitSeq.load();
+}
+
 bool SearchRun::Run(const std::string& startFolder) {
     FolderWalker walker(startFolder, FolderSearch::BuildMasks(m_options));
     unsigned threads = m_tuning.threads;
     if (threads == 0)
-        threads = std::max(1u, std::thread::hardware_concurrency());
+        threads = std::thread::hardware_concurrency();
+    threads = std::clamp(threads, 1u, SearchTuning::kMaxThreads);
     return threads == 1 ? RunSequential(walker) : RunParallel(walker, threads);
 }
 
-void SearchRun::Scan(BlockScanner& scanner, SearchSlot& slot) {
-    const WalkItem& item = slot.item;
-    if (item.folderSeq >= m_limitSeq.load())
-        return;
-    int fd = -1;
-    slot.open = FolderListing::OpenFile(item.folder->Fd(), item.entry, fd);
-    if (slot.open == FolderListing::OpenResult::Opened) {
-        slot.count = scanner.Scan(fd, slot.record, [this, &item] {
-            return m_stop.load() || Cancelled() || item.folderSeq >= m_limitSeq.load();
-        });
-        ::close(fd);
+void SearchRun::Scan(BlockScanner& scanner, ScanSlot& slot) {
+    WalkItem& item = slot.item;
+    if (!Dropped(item)) {
+        if (m_tuning.hooks && m_tuning.hooks->opening)
+            m_tuning.hooks->opening(item.path);
+        int fd = -1;
+        slot.open = FolderListing::OpenFile(item.folder->Fd(), item.entry, fd);
+        if (slot.open == FolderListing::OpenResult::Opened) {
+            slot.count = scanner.Scan(fd, slot.record, [this, &item] { return Dropped(item); });
+            ::close(fd);
+        }
     }
-    slot.item.folder.reset();
+    item.folder.reset();
 }
 
-bool SearchRun::Commit(FolderWalker& walker, SearchSlot& slot) {
-    const WalkItem& item = slot.item;
-    if (item.kind == WalkItem::Kind::Enter) {
-        // The limit is tested only on entering a folder; the folders entered
-        // before are still searched to their end.
-        if (m_matches.GetCount() >= m_options.Max) {
-            if (item.seq < m_limitSeq.load())
-                m_limitSeq = item.seq;
-            walker.StopEntering(item.seq);
-        } else {
-            m_observer.OnFolderEntered(item.path);
-        }
-        return false;
+void SearchRun::CommitEnter(FolderWalker& walker, const WalkItem& folder) {
+    // The limit is tested only on entering a folder; the folders entered
+    // before are still searched to their end.
+    if (m_matches.GetCount() >= m_options.Max) {
+        if (folder.seq < m_limitSeq.load())
+            m_limitSeq = folder.seq;
+        walker.StopEntering(folder.seq);
+    } else {
+        m_observer.OnFolderEntered(folder.path);
     }
+}
+
+bool SearchRun::CommitFile(ScanSlot& slot) {
+    const WalkItem& item = slot.item;
     if (item.folderSeq >= m_limitSeq.load())
         return false;
     if (slot.open == FolderListing::OpenResult::Failed)
@@ -77,92 +77,79 @@ bool SearchRun::Commit(FolderWalker& walker, SearchSlot& slot) {
 
 bool SearchRun::RunSequential(FolderWalker& walker) {
     BlockScanner scanner(m_pattern, m_options.IgnoreCaps != 0, m_tuning.prefilter);
-    SearchSlot slot;
+    ScanSlot slot;
     bool found = false;
     while (!Cancelled() && walker.Next(slot.item)) {
+        if (slot.item.kind == WalkItem::Kind::Enter) {
+            CommitEnter(walker, slot.item);
+            continue;
+        }
         slot.open = FolderListing::OpenResult::Skipped;
         slot.count = 0;
         slot.record.Clear();
-        if (slot.item.kind == WalkItem::Kind::File)
-            Scan(scanner, slot);
+        Scan(scanner, slot);
         if (Cancelled())
             break;
-        found |= Commit(walker, slot);
+        found |= CommitFile(slot);
     }
     return found;
 }
 
-// This thread walks ahead of the scanning threads, filling a ring of slots
-// in walk order, and commits the ring's front as soon as it is done. The
-// scanning threads take the ring's items in order. Hand-over is by atomic
-// counters and flags; a thread sleeps only when it has to wait.
+// This thread walks ahead of the scanning threads, handing files to them
+// through the ring, and commits folder entries and scanned files in walk
+// order as soon as they are ready. Folder entries never enter the ring: this
+// thread keeps them, each with the number of files walked before it. A
+// thread sleeps only when it has to wait.
 bool SearchRun::RunParallel(FolderWalker& walker, unsigned threads) {
-    const uint64_t size = 1024 + 256 * threads;
-    std::vector<SearchSlot> ring(size);
-    // Items [0, produced) are in the ring; kClosed: no more will come.
-    constexpr uint64_t kClosed = uint64_t{1} << 63;
-    std::atomic<uint64_t> produced{0};
-    std::atomic<uint64_t> claimed{0};
-    auto close = [&] {
-        produced.fetch_or(kClosed);
-        produced.notify_all();
-    };
-
+    const size_t slots = m_tuning.ringSlots > 0 ? m_tuning.ringSlots : 1024 + 256 * threads;
+    ScanRing ring(slots, m_tuning.hooks);
     std::vector<std::thread> scanning;
     for (unsigned t = 0; t < threads; ++t) {
         scanning.emplace_back([&] {
             BlockScanner scanner(m_pattern, m_options.IgnoreCaps != 0, m_tuning.prefilter);
-            for (;;) {
-                const uint64_t seq = claimed.fetch_add(1);
-                uint64_t now;
-                while (((now = produced.load(std::memory_order_acquire)) & ~kClosed) <= seq) {
-                    if (now & kClosed)
-                        return;
-                    produced.wait(now);
-                }
-                SearchSlot& slot = ring[seq % size];
-                if (slot.item.kind == WalkItem::Kind::Enter)
-                    continue; // done when it was made
-                Scan(scanner, slot);
-                slot.done.store(true, std::memory_order_release);
-                slot.done.notify_one();
+            while (ScanSlot* slot = ring.Claim()) {
+                Scan(scanner, *slot);
+                ring.Done(*slot);
             }
         });
     }
 
-    uint64_t front = 0, next = 0;
+    struct Entered {
+        WalkItem folder;
+        uint64_t filesBefore;
+    };
+    std::deque<Entered> entered;
     bool walkEnded = false, found = false;
     while (!Cancelled()) {
-        if (front < next) {
-            SearchSlot& slot = ring[front % size];
-            if (slot.done.load(std::memory_order_acquire)) {
-                found |= Commit(walker, slot);
-                slot.record.Clear();
-                ++front;
-                continue;
-            }
+        if (!entered.empty() && entered.front().filesBefore == ring.Committed()) {
+            CommitEnter(walker, entered.front().folder);
+            entered.pop_front();
+            continue;
         }
-        if (!walkEnded && next - front < size) {
-            SearchSlot& slot = ring[next % size];
-            if (walker.Next(slot.item)) {
-                slot.open = FolderListing::OpenResult::Skipped;
-                slot.count = 0;
-                slot.done.store(slot.item.kind == WalkItem::Kind::Enter, std::memory_order_relaxed);
-                produced.store(++next, std::memory_order_release);
-                produced.notify_all();
-            } else {
+        if (ScanSlot* slot = ring.DoneFront()) {
+            found |= CommitFile(*slot);
+            ring.PopFront();
+            continue;
+        }
+        if (!walkEnded && !ring.Full() && entered.size() < slots) {
+            ScanSlot& back = ring.Back();
+            if (!walker.Next(back.item)) {
                 walkEnded = true;
-                close();
+                ring.Close();
+            } else if (back.item.kind == WalkItem::Kind::Enter) {
+                entered.push_back({std::move(back.item), ring.Published()});
+            } else {
+                ring.Publish();
             }
             continue;
         }
-        if (front == next)
+        if (ring.Empty())
             break; // the walk has ended and everything is committed
         // Scans stop soon after a cancel, so this wait ends then too.
-        ring[front % size].done.wait(false, std::memory_order_acquire);
+        ring.WaitFront();
     }
     m_stop = true;
-    close();
+    ring.Close();
     for (std::thread& thread : scanning)
         thread.join();
     return found;

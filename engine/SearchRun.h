@@ -12,7 +12,7 @@
 #include <string_view>
 
 class BlockScanner;
-struct SearchSlot;
+struct ScanSlot;
 
 // The search: all walks over one listing of the tree, files scanned by a pool
 // of threads, and everything the owner sees (folders entered, files that
@@ -29,12 +29,17 @@ public:
 
 private:
     bool Cancelled() const;
+    // True when the file's scan is no longer needed: the search is stopping,
+    // or its folder lies past the limit.
+    bool Dropped(const WalkItem& file) const;
     bool RunSequential(FolderWalker& walker);
     bool RunParallel(FolderWalker& walker, unsigned threads);
-    // Opens and scans the file of a slot, unless the search no longer needs it.
-    void Scan(BlockScanner& scanner, SearchSlot& slot);
-    // Hands one item to the owner in walk order; true when it added a record.
-    bool Commit(FolderWalker& walker, SearchSlot& slot);
+    // Opens and scans the file of a slot, unless the search no longer needs
+    // it; the slot lets go of the folder either way.
+    void Scan(BlockScanner& scanner, ScanSlot& slot);
+    // Hands a folder entry, or a scanned file, to the owner in walk order.
+    void CommitEnter(FolderWalker& walker, const WalkItem& folder);
+    bool CommitFile(ScanSlot& slot); // true when it added a record
 
     std::string m_pattern;
     const SearchOptions& m_options;

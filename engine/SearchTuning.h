@@ -1,16 +1,27 @@
 #pragma once
 
 #include <atomic>
+#include <cstddef>
+
+struct SearchHooks;
 
 // How a search is carried out; the answers never depend on it.
 struct SearchTuning {
+    // More scanning threads than this gain nothing and cost memory.
+    static constexpr unsigned kMaxThreads = 64;
+
     // Threads that scan files; 0 = one per processor core. With 1 everything
-    // runs on the calling thread.
+    // runs on the calling thread. At most kMaxThreads are used.
     unsigned threads = 0;
+    // Slots of the ring that hands files to the scanning threads; 0 = 1,024
+    // plus 256 per thread.
+    size_t ringSlots = 0;
     // Look for the pattern's literal run first and test only the pieces that
     // hold it. Off, with one thread, gives the plain search that reads every
     // piece of every file and lists the tree once per walk.
     bool prefilter = true;
     // Set by the owner to end the search early; the records made so far stay.
     const std::atomic<bool>* cancel = nullptr;
+    // For tests: called at the hand-over points.
+    const SearchHooks* hooks = nullptr;
 };

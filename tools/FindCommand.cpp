@@ -106,8 +106,9 @@ bool FindCommand::ParseOption(const std::string& arg, std::string& problem) {
             problem = "--ignore-ext takes 0 or 1, not '" + value + "'";
     } else if (name == "--threads" && hasValue) {
         int32_t threads = 0;
-        if (!ReadInt(value, 1, 1024, threads))
-            problem = "--threads takes a number from 1 to 1024, not '" + value + "'";
+        if (!ReadInt(value, 1, SearchTuning::kMaxThreads, threads))
+            problem = "--threads takes a number from 1 to " +
+                      std::to_string(SearchTuning::kMaxThreads) + ", not '" + value + "'";
         m_tuning.threads = static_cast<unsigned>(threads);
     } else if (name == "--max" && hasValue) {
         if (!ReadInt(value, INT32_MIN, INT32_MAX, m_options.Max))

@@ -1,10 +1,14 @@
 #include "SearchRun.h"
 #include "FolderSearch.h"
+#include "SearchHooks.h"
 #include "TempTree.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <condition_variable>
 #include <cstdlib>
+#include <mutex>
 #include <random>
 #include <string>
 #include <vector>
@@ -43,11 +47,13 @@ Trace Plain(const std::string& pattern, const std::string& start, const SearchOp
 }
 
 Trace Fast(const std::string& pattern, const std::string& start, const SearchOptions& options,
-           unsigned threads) {
+           unsigned threads, size_t ringSlots = 0, const SearchHooks* hooks = nullptr) {
     Trace trace;
     MatchList matches;
     SearchTuning tuning;
     tuning.threads = threads;
+    tuning.ringSlots = ringSlots;
+    tuning.hooks = hooks;
     trace.found = RunSearch(pattern, start, options, matches, trace, tuning);
     Describe(matches, trace);
     return trace;
@@ -113,6 +119,16 @@ unsigned Seed() {
 }
 } // namespace
 
+// How the fast search is run in the differential tests: one thread, the
+// default ring, and rings far smaller than the trees, so that every slot is
+// reused many times while other threads may still be at work.
+struct RingRun {
+    unsigned threads;
+    size_t ringSlots;
+};
+const RingRun kRuns[] = {{1, 0}, {3, 0}, {2, 1}, {2, 2}, {2, 3}, {2, 4}, {3, 1},
+                         {3, 2}, {3, 3}, {3, 4}, {8, 1}, {8, 2}, {8, 3}, {8, 4}};
+
 // The fast search (literal prefilter, listing reused, several threads) must
 // answer exactly as the plain one, reports and order included.
 TEST(SearchRun, AgreesWithThePlainSearchOnRandomTrees) {
@@ -129,11 +145,12 @@ TEST(SearchRun, AgreesWithThePlainSearchOnRandomTrees) {
             const std::string pattern = Pick(random, patterns);
             const SearchOptions options = RandomOptions(random);
             const Trace expected = Plain(pattern, tree.Root(), options);
-            for (unsigned threads : {1u, 3u}) {
-                const Trace fast = Fast(pattern, tree.Root(), options, threads);
+            for (const RingRun& run : kRuns) {
+                const Trace fast = Fast(pattern, tree.Root(), options, run.threads, run.ringSlots);
                 ASSERT_EQ(fast.records, expected.records)
                     << "seed " << seed << " round " << round << " pattern " << pattern
-                    << " threads " << threads << " max " << options.Max;
+                    << " threads " << run.threads << " ring " << run.ringSlots << " max "
+                    << options.Max;
                 ASSERT_EQ(fast.events, expected.events) << "seed " << seed << " round " << round;
                 ASSERT_EQ(fast.found, expected.found);
             }
@@ -169,5 +186,121 @@ TEST(SearchRun, CancelKeepsTheRecordsMadeSoFar) {
         EXPECT_EQ(trace.events.size(), 5u);
         ASSERT_LE(trace.records.size(), 5u);
         EXPECT_TRUE(std::equal(trace.records.begin(), trace.records.end(), all.records.begin()));
+    }
+}
+
+// The shape of real trees that crashed the parallel search: far more folders
+// without a selected file than the default ring has slots, then files.
+TEST(SearchRun, AgreesOnATreeOfMostlyEmptyFoldersLargerThanTheRing) {
+    TempTree tree;
+    for (int i = 0; i < 2000; ++i)
+        tree.File("empty/" + std::to_string(10000 + i) + "/notes.h", "hit\n");
+    for (int i = 0; i < 300; ++i)
+        tree.File("full/" + std::to_string(10000 + i) + "/a.txt", "miss\nhit " + std::to_string(i));
+    SearchOptions options;
+    options.Max = 1000;
+    const Trace expected = Plain("hit", tree.Root(), options);
+    ASSERT_EQ(expected.records.size(), 300u);
+    for (const RingRun& run : {RingRun{2, 0}, RingRun{8, 0}, RingRun{2, 3}})
+        EXPECT_EQ(Fast("hit", tree.Root(), options, run.threads, run.ringSlots), expected)
+            << "threads " << run.threads << " ring " << run.ringSlots;
+}
+
+namespace {
+// Waits with a deadline, so that a fault makes the test fail, never hang.
+class Gate {
+public:
+    void Open(bool& flag) {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        flag = true;
+        m_changed.notify_all();
+    }
+    template <class Ready> bool WaitFor(Ready ready) {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        return m_changed.wait_for(lock, std::chrono::seconds(30), ready);
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+};
+} // namespace
+
+// Regression: a slot was handed to its next item while the thread that had
+// claimed the previous one had not read it yet; that thread then scanned
+// another thread's file into the wrong record, or a file whose folder was
+// already closed. Here the thread that claims the first item is held back
+// until the owner either puts a new item into that slot (the fault) or waits
+// for that very item (as it must).
+TEST(SearchRun, ASlotIsNotReusedBeforeItsClaimingThreadHasReadIt) {
+    TempTree tree;
+    for (int i = 0; i < 12; ++i) {
+        tree.Folder("e" + std::to_string(10 + i));
+        tree.File("f" + std::to_string(10 + i) + "/a.txt", "hit " + std::to_string(i) + "\n");
+    }
+    SearchOptions options;
+    options.Max = 1000;
+    const Trace expected = Plain("hit", tree.Root(), options);
+    for (const size_t slots : {1, 2, 3}) {
+        Gate gate;
+        bool lapped = false, ownerWaits = false, lappedWhileHeld = false;
+        SearchHooks hooks;
+        hooks.produced = [&](uint64_t position) {
+            if (position == slots)
+                gate.Open(lapped);
+        };
+        hooks.waiting = [&](uint64_t position) {
+            if (position == 0)
+                gate.Open(ownerWaits);
+        };
+        hooks.claimed = [&](uint64_t position) {
+            if (position == 0)
+                gate.WaitFor([&] {
+                    lappedWhileHeld = lapped;
+                    return lapped || ownerWaits;
+                });
+        };
+        const Trace fast = Fast("hit", tree.Root(), options, 2, slots, &hooks);
+        EXPECT_FALSE(lappedWhileHeld) << slots << " slots";
+        EXPECT_TRUE(ownerWaits) << slots << " slots";
+        EXPECT_EQ(fast, expected) << slots << " slots";
+    }
+}
+
+// Regression: after a cancel the scanning threads still opened every queued
+// file. Here every claiming thread is held back until the owner has filled
+// the ring and waits; the owner then cancels, and no file may be opened.
+TEST(SearchRun, NoQueuedFileIsOpenedAfterACancel) {
+    TempTree tree;
+    for (int i = 0; i < 30; ++i)
+        tree.File("f/" + std::to_string(10 + i) + ".txt", "hit\n");
+    SearchOptions options;
+    options.Max = 1000;
+    for (const RingRun& run : {RingRun{2, 4}, RingRun{3, 0}, RingRun{8, 2}}) {
+        Gate gate;
+        bool cancelled = false;
+        std::atomic<bool> cancel{false};
+        std::atomic<int> opensAfterCancel{0};
+        SearchHooks hooks;
+        hooks.waiting = [&](uint64_t) {
+            cancel = true;
+            gate.Open(cancelled);
+        };
+        hooks.claimed = [&](uint64_t) { EXPECT_TRUE(gate.WaitFor([&] { return cancelled; })); };
+        hooks.opening = [&](const std::string&) {
+            if (cancel)
+                ++opensAfterCancel;
+        };
+        Trace trace;
+        MatchList matches;
+        SearchTuning tuning;
+        tuning.threads = run.threads;
+        tuning.ringSlots = run.ringSlots;
+        tuning.cancel = &cancel;
+        tuning.hooks = &hooks;
+        RunSearch("hit", tree.Root(), options, matches, trace, tuning);
+        EXPECT_TRUE(cancelled);
+        EXPECT_EQ(opensAfterCancel, 0) << run.threads << " threads";
+        EXPECT_EQ(matches.GetCount(), 0);
     }
 }

@@ -125,6 +125,7 @@ TEST(FindCommand, RefusesBadUsageWithOneLine) {
         {"--ext=a,b,c,d,e,f", "x", root},
         {"--progress=1", "x", root},
         {"--threads=0", "x", root},
+        {"--threads=65", "x", root},
     };
     for (const auto& args : cases) {
         const Outcome result = Find(args);

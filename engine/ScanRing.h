@@ -1,0 +1,75 @@
+#pragma once
+
+#include "FolderListing.h"
+#include "MatchRecord.h"
+#include "WalkItem.h"
+
+#include <atomic>
+#include <cstdint>
+#include <vector>
+
+struct SearchHooks;
+
+// One file on its way from the walker through a scanning thread to the owner,
+// with what the scan found.
+struct ScanSlot {
+    WalkItem item;
+    FolderListing::OpenResult open = FolderListing::OpenResult::Skipped;
+    int count = 0;
+    MatchRecord record;
+    std::atomic<bool> done{false};
+};
+
+// The ring that hands the files of a walk, in walk order, from the owner (the
+// thread that walks and commits) to the scanning threads.
+//
+// Who may touch a slot, and when:
+// - The owner fills a slot (Back, then Publish) only while it is free: the
+//   item it held one lap before has been committed (PopFront).
+// - Each published item is claimed by exactly one scanning thread (Claim
+//   hands the positions out one by one). That thread alone reads the item
+//   after it is published and writes the scan's results; its last touch of
+//   the slot is Done.
+// - The owner reads the results (DoneFront) only after Done, and frees the
+//   slot (PopFront) only after that.
+// So a slot is never refilled while a thread can still read it.
+class ScanRing {
+public:
+    ScanRing(size_t slots, const SearchHooks* hooks);
+
+    // The owner's side.
+    bool Full() const { return m_next - m_front == m_slots.size(); }
+    bool Empty() const { return m_next == m_front; }
+    // Items published, and committed, so far.
+    uint64_t Published() const { return m_next; }
+    uint64_t Committed() const { return m_front; }
+    // The free slot that the next item goes into.
+    ScanSlot& Back() { return m_slots[m_next % m_slots.size()]; }
+    // Hands the item in Back() to the scanning threads.
+    void Publish();
+    // The oldest item once its scan is done; null while it is not, or when
+    // the ring is empty.
+    ScanSlot* DoneFront();
+    // Frees the oldest item's slot after its results are committed.
+    void PopFront();
+    // Sleeps until the oldest item is done; the ring must not be empty.
+    void WaitFront();
+    // No more items will come: Claim() returns null once all are claimed.
+    void Close();
+
+    // The scanning threads' side: the next item to scan, or null when the
+    // ring is closed and every item is claimed.
+    ScanSlot* Claim();
+    void Done(ScanSlot& slot);
+
+private:
+    static constexpr uint64_t kClosed = uint64_t{1} << 63;
+
+    std::vector<ScanSlot> m_slots;
+    const SearchHooks* m_hooks;
+    uint64_t m_front = 0; // owner only: the oldest item not committed
+    uint64_t m_next = 0;  // owner only: items published so far
+    // Items [0, m_produced) are published; the kClosed bit: no more will come.
+    std::atomic<uint64_t> m_produced{0};
+    std::atomic<uint64_t> m_claimed{0};
+};
