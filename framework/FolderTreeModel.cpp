@@ -1,6 +1,7 @@
 #include "FolderTreeModel.h"
 
 #include "ByteText.h"
+#include "NameOrder.h"
 
 #include <QApplication>
 #include <QStyle>
@@ -22,24 +23,6 @@ struct FolderTreeModel::Node {
 };
 
 namespace {
-unsigned char Fold(unsigned char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - 'a' + 'A') : c;
-}
-
-// The order of folder names: bytes compared after folding a-z to A-Z, ties
-// broken by the unfolded bytes (the order the search walks folders in).
-bool Before(std::string_view a, std::string_view b) {
-    const size_t common = std::min(a.size(), b.size());
-    for (size_t i = 0; i < common; ++i) {
-        const unsigned char fa = Fold(a[i]), fb = Fold(b[i]);
-        if (fa != fb)
-            return fa < fb;
-    }
-    if (a.size() != b.size())
-        return a.size() < b.size();
-    return a < b;
-}
-
 // The names of the subfolders of `path` and of the links to folders in it,
 // in no particular order; none when the folder cannot be read.
 std::vector<std::string> ReadFolderNames(const std::string& path) {
@@ -136,7 +119,7 @@ void FolderTreeModel::List(Node* node) {
     std::vector<std::string> names = ReadFolderNames(PathOf(IndexFor(node)));
     if (names.empty())
         return;
-    std::sort(names.begin(), names.end(), Before);
+    std::sort(names.begin(), names.end(), NameOrder::Before);
     beginInsertRows(IndexFor(node), 0, static_cast<int>(names.size()) - 1);
     for (std::string& name : names) {
         const int row = static_cast<int>(node->children.size());
