@@ -70,7 +70,6 @@ public:
     CDC(const CDC&) = delete;
     CDC& operator=(const CDC&) = delete;
 
-    QPainter* Painter() const { return m_painter; }
     // Non-null while the context exists.
     HDC GetSafeHdc() const;
     BOOL IsPrinting() const { return FALSE; }

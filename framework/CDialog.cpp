@@ -137,14 +137,6 @@ void CDialog::OnCancel() {
     EndDialog(IDCANCEL);
 }
 
-DWORD CDialog::GetDefID() const {
-    return m_defId != 0 ? MAKELONG(m_defId, DC_HASDEFID) : 0;
-}
-
-void CDialog::SetDefID(UINT nID) {
-    m_defId = nID;
-}
-
 BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
     CDataExchange dx(this, bSaveAndValidate);
     try {

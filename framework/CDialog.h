@@ -11,9 +11,6 @@ class CDataExchange;
 class DialogWindow;
 class QKeyEvent;
 
-// GetDefID's high word when the dialog has a default button.
-constexpr WORD DC_HASDEFID = 0x534B;
-
 // A dialog built from a template of the resource table (see DialogTemplate).
 //
 // DoModal builds the window, runs OnInitDialog and a modal loop (a nested
@@ -25,14 +22,14 @@ constexpr WORD DC_HASDEFID = 0x534B;
 //
 // Keys, as the dialog manager handles them: Enter sends BN_CLICKED of the
 // focused push button, else of the default button (the template's
-// BS_DEFPUSHBUTTON or SetDefID's; disabled: nothing), else of IDOK. An
-// owner-drawn button is no push button here, so Enter on it goes to the
-// default. Escape and the close box send IDCANCEL (the close box not while a
-// control IDCANCEL is disabled). Alt+letter, or the letter alone while the
-// focus is not in an edit or a list box, finds the next visible enabled
-// button or static whose text marks that letter with "&": a button gets the
-// focus and is clicked, a static passes the focus to the next tab stop after
-// it. Alt+letter that no control claims opens the menu.
+// BS_DEFPUSHBUTTON; disabled: nothing), else of IDOK. An owner-drawn button
+// is no push button here, so Enter on it goes to the default. Escape and the
+// close box send IDCANCEL (the close box not while a control IDCANCEL is
+// disabled). Alt+letter, or the letter alone while the focus is not in an
+// edit or a list box, finds the next visible enabled button or static whose
+// text marks that letter with "&": a button gets the focus and is clicked, a
+// static passes the focus to the next tab stop after it. Alt+letter that no
+// control claims opens the menu.
 class CDialog : public CWnd {
 public:
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
@@ -56,10 +53,6 @@ public:
     virtual void OnOK();
     // EndDialog(IDCANCEL).
     virtual void OnCancel();
-
-    // MAKELONG(id, DC_HASDEFID), or 0 when there is no default button.
-    DWORD GetDefID() const;
-    void SetDefID(UINT nID);
 
     // FALSE: members into controls; TRUE: controls into members, validated
     // in exchange order, stopping at the first failure (after its warning

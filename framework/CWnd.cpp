@@ -24,11 +24,6 @@ CWnd* CWnd::FromHandle(HWND hWnd) {
     return hWnd != nullptr ? WndRecord::Of(hWnd).Object() : nullptr;
 }
 
-CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
-    const WndRecord* record = WndRecord::Find(hWnd);
-    return record ? record->Permanent() : nullptr;
-}
-
 BOOL CWnd::SubclassWindow(HWND hWnd) {
     if (m_hWnd != nullptr || hWnd == nullptr)
         return FALSE;
@@ -86,12 +81,6 @@ void CWnd::GetWindowText(std::string& text) const {
     text = m_hWnd ? WndRecord::Of(m_hWnd).Text() : std::string();
 }
 
-int CWnd::GetWindowTextLength() const {
-    std::string text;
-    GetWindowText(text);
-    return static_cast<int>(text.size());
-}
-
 BOOL CWnd::EnableWindow(BOOL bEnable) {
     const BOOL wasDisabled = !IsWindowEnabled();
     if (m_hWnd != nullptr)
@@ -114,23 +103,9 @@ BOOL CWnd::IsWindowVisible() const {
     return m_hWnd != nullptr && m_hWnd->isVisible();
 }
 
-BOOL CWnd::IsIconic() const {
-    return m_hWnd != nullptr && m_hWnd->isMinimized();
-}
-
 void CWnd::Invalidate(BOOL) {
     if (HWND client = ClientHandle())
         client->update();
-}
-
-void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase) {
-    HWND client = ClientHandle();
-    if (client == nullptr)
-        return;
-    if (lpRect == nullptr)
-        Invalidate(bErase);
-    else
-        client->update(ToQRect(*lpRect));
 }
 
 void CWnd::UpdateWindow() {
@@ -180,19 +155,6 @@ void CWnd::ScreenToClient(LPRECT lpRect) const {
     lpRect->OffsetRect(topLeft.x - lpRect->left, topLeft.y - lpRect->top);
 }
 
-void CWnd::ClientToScreen(CPoint* lpPoint) const {
-    if (HWND client = ClientHandle()) {
-        const QPoint global = client->mapToGlobal(QPoint(lpPoint->x, lpPoint->y));
-        *lpPoint = CPoint(global.x(), global.y());
-    }
-}
-
-void CWnd::ClientToScreen(LPRECT lpRect) const {
-    CPoint topLeft(lpRect->left, lpRect->top);
-    ClientToScreen(&topLeft);
-    lpRect->OffsetRect(topLeft.x - lpRect->left, topLeft.y - lpRect->top);
-}
-
 CWnd* CWnd::SetFocus() {
     CWnd* previous = GetFocus();
     if (m_hWnd != nullptr)
@@ -206,10 +168,6 @@ CWnd* CWnd::GetFocus() {
 
 CWnd* CWnd::GetActiveWindow() {
     return FromHandle(QApplication::activeWindow());
-}
-
-CWnd* CWnd::WindowFromPoint(CPoint point) {
-    return FromHandle(QApplication::widgetAt(point.x, point.y));
 }
 
 DWORD CWnd::GetStyle() const {
@@ -239,17 +197,6 @@ BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT) {
     WndRecord::Of(m_hWnd).SetStyles(after, GetExStyle());
     m_hWnd->setVisible(after & WS_VISIBLE);
     m_hWnd->setEnabled(!(after & WS_DISABLED));
-    return TRUE;
-}
-
-BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT) {
-    if (m_hWnd == nullptr)
-        return FALSE;
-    const DWORD before = GetExStyle();
-    const DWORD after = (before & ~dwRemove) | dwAdd;
-    if (after == before)
-        return FALSE;
-    WndRecord::Of(m_hWnd).SetStyles(WndRecord::Of(m_hWnd).Style(), after);
     return TRUE;
 }
 

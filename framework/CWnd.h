@@ -37,8 +37,6 @@ public:
 
     // The object attached to `hWnd`, else its stand-in; null for null.
     static CWnd* FromHandle(HWND hWnd);
-    // The attached object only.
-    static CWnd* FromHandlePermanent(HWND hWnd);
 
     // Attaches this object to an existing widget (one object per widget),
     // then calls PreSubclassWindow. FALSE when this object already has a
@@ -56,7 +54,6 @@ public:
 
     void SetWindowText(const std::string& text);
     void GetWindowText(std::string& text) const;
-    int GetWindowTextLength() const;
 
     // Both return whether the window was disabled before.
     BOOL EnableWindow(BOOL bEnable = TRUE);
@@ -64,15 +61,12 @@ public:
     // SW_HIDE hides, anything else shows; returns whether it was visible.
     BOOL ShowWindow(int nCmdShow);
     BOOL IsWindowVisible() const;
-    // Whether the window is minimised.
-    BOOL IsIconic() const;
 
     // Painting is requested (Invalidate) or done at once (UpdateWindow paints
     // the client area with its controls before returning, for feedback while
     // a long command runs). The erase flags have no effect: a widget always
     // paints its background.
     void Invalidate(BOOL bErase = TRUE);
-    void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE);
     void UpdateWindow();
     // RDW_INVALIDATE requests painting; RDW_UPDATENOW paints at once.
     BOOL RedrawWindow(LPCRECT lpRectUpdate = nullptr,
@@ -84,8 +78,6 @@ public:
     void GetWindowRect(LPRECT lpRect) const;
     void ScreenToClient(CPoint* lpPoint) const;
     void ScreenToClient(LPRECT lpRect) const;
-    void ClientToScreen(CPoint* lpPoint) const;
-    void ClientToScreen(LPRECT lpRect) const;
 
     // Returns the window that had the focus.
     CWnd* SetFocus();
@@ -93,8 +85,6 @@ public:
     // The active window of this application; null while another
     // application is active.
     static CWnd* GetActiveWindow();
-    // The window under a point on the screen; null when there is none.
-    static CWnd* WindowFromPoint(CPoint point);
 
     // The style includes WS_VISIBLE and WS_DISABLED as they are now.
     DWORD GetStyle() const;
@@ -102,7 +92,6 @@ public:
     // TRUE when the style changed. The widget follows WS_VISIBLE,
     // WS_DISABLED, WS_TABSTOP and its control's own styles.
     BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
-    BOOL ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
 
     // The font the window draws its text with; the caller keeps it alive
     // while the window uses it. Null gives the parent's font back.

@@ -19,9 +19,6 @@ constexpr WORD LOWORD(uintptr_t value) {
 constexpr WORD HIWORD(uintptr_t value) {
     return static_cast<WORD>((value >> 16) & 0xFFFF);
 }
-constexpr DWORD MAKELONG(unsigned low, unsigned high) {
-    return static_cast<DWORD>((low & 0xFFFF) | ((high & 0xFFFF) << 16));
-}
 constexpr WPARAM MAKEWPARAM(unsigned low, unsigned high) {
     return static_cast<WPARAM>((low & 0xFFFF) | ((high & 0xFFFF) << 16));
 }
