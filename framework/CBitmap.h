@@ -47,4 +47,3 @@ private:
     QImage m_image;
     CDC* m_selectedIn = nullptr;
 };
-using HBITMAP = CBitmap*;

@@ -2,10 +2,6 @@
 
 #include "CGdiObject.h"
 
-constexpr UINT BS_SOLID = 0;
-constexpr UINT BS_NULL = 1;
-constexpr UINT BS_HOLLOW = BS_NULL;
-
 struct LOGBRUSH {
     UINT lbStyle = BS_SOLID;
     COLORREF lbColor = 0;
@@ -29,4 +25,3 @@ private:
     void Release() override;
     LOGBRUSH m_logBrush;
 };
-using HBRUSH = CBrush*;

@@ -1,6 +1,7 @@
 #include "CDC.h"
 
 #include "ColorRef.h"
+#include "IconHandle.h"
 #include "SysColor.h"
 #include "TextLayout.h"
 

@@ -7,7 +7,7 @@
 #include "CPoint.h"
 #include "CRect.h"
 #include "CSize.h"
-#include "IconHandle.h"
+#include "GdiDefs.h"
 #include "WinDefs.h"
 
 #include <QFont>
@@ -16,40 +16,6 @@
 #include <string_view>
 
 class QPainter;
-
-class CDC;
-using HDC = const CDC*;
-
-// Background modes.
-constexpr int TRANSPARENT = 1;
-constexpr int OPAQUE = 2;
-
-// DrawText formats.
-constexpr UINT DT_LEFT = 0x0000;
-constexpr UINT DT_CENTER = 0x0001;
-constexpr UINT DT_RIGHT = 0x0002;
-constexpr UINT DT_VCENTER = 0x0004;
-constexpr UINT DT_BOTTOM = 0x0008;
-constexpr UINT DT_WORDBREAK = 0x0010;
-constexpr UINT DT_SINGLELINE = 0x0020;
-constexpr UINT DT_NOCLIP = 0x0100;
-constexpr UINT DT_CALCRECT = 0x0400;
-constexpr UINT DT_NOPREFIX = 0x0800;
-
-// DrawState image types and states.
-constexpr UINT DST_TEXT = 0x0001;
-constexpr UINT DST_PREFIXTEXT = 0x0002;
-constexpr UINT DST_ICON = 0x0003;
-constexpr UINT DSS_NORMAL = 0x0000;
-constexpr UINT DSS_DISABLED = 0x0020;
-
-// BitBlt raster operation.
-constexpr DWORD SRCCOPY = 0x00CC0020;
-
-// GetClipBox results.
-constexpr int RGN_ERROR = 0;
-constexpr int NULLREGION = 1;
-constexpr int SIMPLEREGION = 2;
 
 // A device context: GDI painting carried out through a QPainter, pixel exact
 // for axis-aligned drawing. Coordinates are logical pixels; a point (x, y)

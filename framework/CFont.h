@@ -7,22 +7,6 @@
 
 constexpr int LF_FACESIZE = 32;
 
-constexpr int FW_NORMAL = 400;
-constexpr int FW_BOLD = 700;
-
-constexpr BYTE DEFAULT_QUALITY = 0;
-constexpr BYTE PROOF_QUALITY = 2;
-constexpr BYTE NONANTIALIASED_QUALITY = 3;
-constexpr BYTE ANTIALIASED_QUALITY = 4;
-
-constexpr BYTE FIXED_PITCH = 1;
-constexpr BYTE VARIABLE_PITCH = 2;
-constexpr BYTE FF_ROMAN = 0x10;
-constexpr BYTE FF_SWISS = 0x20;
-constexpr BYTE FF_MODERN = 0x30;
-constexpr BYTE FF_SCRIPT = 0x40;
-constexpr BYTE FF_DECORATIVE = 0x50;
-
 // A font description with the Windows layout (60 bytes).
 struct LOGFONT {
     int32_t lfHeight = 0; // > 0: cell height, < 0: character height, 0: default
@@ -64,4 +48,3 @@ private:
     LOGFONT m_logFont;
     QFont m_font;
 };
-using HFONT = CFont*;

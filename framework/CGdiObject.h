@@ -1,14 +1,6 @@
 #pragma once
 
-#include "WinDefs.h"
-
-class CGdiObject;
-using HGDIOBJ = CGdiObject*;
-
-// Stock object indices for GetStockObject.
-constexpr int WHITE_BRUSH = 0;
-constexpr int NULL_BRUSH = 5;
-constexpr int BLACK_PEN = 7;
+#include "GdiDefs.h"
 
 // The base of pens, brushes, fonts and bitmaps. An object holds a GDI
 // resource after one of its Create calls and none after DeleteObject; the

@@ -3,8 +3,6 @@
 #include "CGdiObject.h"
 #include "CPoint.h"
 
-constexpr int PS_SOLID = 0;
-
 struct LOGPEN {
     UINT lopnStyle = PS_SOLID;
     CPoint lopnWidth; // x is the width
@@ -28,4 +26,3 @@ private:
     void Release() override;
     LOGPEN m_logPen;
 };
-using HPEN = CPen*;

@@ -3,7 +3,6 @@
 #include "CCmdTarget.h"
 #include "CPoint.h"
 #include "CRect.h"
-#include "IconHandle.h"
 #include "WinDefs.h"
 #include "WinMessages.h"
 #include "WinStyles.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WinDefs.h"
+#include "WinMessages.h"
 
 #include <functional>
 #include <initializer_list>

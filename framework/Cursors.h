@@ -4,10 +4,8 @@
 
 class QImage;
 
-// A cursor: a shape with its hot spot, made by CreateCursorFromImage and freed
-// with DestroyCursor.
-struct CursorHandle;
-using HCURSOR = CursorHandle*;
+// Cursors: a cursor is a shape with its hot spot, made by
+// CreateCursorFromImage and freed with DestroyCursor.
 
 // A cursor showing `image` with its hot spot at (xHotspot, yHotspot).
 HCURSOR CreateCursorFromImage(const QImage& image, int xHotspot, int yHotspot);

@@ -12,4 +12,3 @@ struct IconHandle {
     QImage image; // rendered at size x device pixel ratio
     QIcon icon;
 };
-using HICON = IconHandle*;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WinDefs.h"
+#include "GdiDefs.h"
 
 // The system colour for a COLOR_* index, read from the application palette so
 // that painting follows the desktop theme:

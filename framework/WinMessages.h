@@ -5,13 +5,8 @@
 
 #include <cstdint>
 
-class QWidget;
-
-// The widget that stands for a window.
-using HWND = QWidget*;
-using WORD = uint16_t;
-using UINT_PTR = uintptr_t;
-using INT_PTR = intptr_t;
+// Messages, their codes and the helpers that pack and unpack their
+// parameters.
 
 constexpr WORD LOWORD(uintptr_t value) {
     return static_cast<WORD>(value & 0xFFFF);
@@ -98,6 +93,7 @@ constexpr WPARAM VK_DOWN = 0x28;
 constexpr WPARAM VK_DELETE = 0x2E;
 constexpr WPARAM VK_F1 = 0x70;
 
-// Notification codes carried with WM_COMMAND (BN_CLICKED and EN_CHANGE are
-// in WinDefs.h).
+// Notification codes carried with WM_COMMAND.
+constexpr UINT BN_CLICKED = 0;
 constexpr UINT BN_DOUBLECLICKED = 5;
+constexpr UINT EN_CHANGE = 0x0300;

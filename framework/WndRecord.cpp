@@ -7,6 +7,7 @@
 #include "CListBox.h"
 #include "CStatic.h"
 #include "ControlWidget.h"
+#include "IconHandle.h"
 #include "MessageTranslation.h"
 
 #include <QHash>

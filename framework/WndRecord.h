@@ -1,6 +1,5 @@
 #pragma once
 
-#include "IconHandle.h"
 #include "WinDefs.h"
 #include "WinMessages.h"
 

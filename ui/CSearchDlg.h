@@ -3,7 +3,6 @@
 #include "CDialog.h"
 #include "CIconButton.h"
 #include "CListBox.h"
-#include "IconHandle.h"
 #include "MatchList.h"
 #include "SearchOptions.h"
 

@@ -2,6 +2,7 @@
 #include "CPaintDC.h"
 #include "CStatic.h"
 #include "DialogFixture.h"
+#include "IconHandle.h"
 
 #include <QImage>
 #include <QPixmap>
