@@ -2,7 +2,6 @@
 
 #include "CWnd.h"
 #include "EditWidget.h"
-#include "WndRecord.h"
 
 #include <stdexcept>
 #include <string>
@@ -21,7 +20,7 @@ HWND CDataExchange::PrepareCtrl(int nIDC) {
 
 HWND CDataExchange::PrepareEditCtrl(int nIDC) {
     HWND control = PrepareCtrl(nIDC);
-    m_bEditLastControl = WndRecord::Of(control).Class() == WndClass::Edit;
+    m_bEditLastControl = dynamic_cast<EditWidget*>(control) != nullptr;
     return control;
 }
 

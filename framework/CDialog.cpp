@@ -63,7 +63,7 @@ BOOL CDialog::BuildWindow() {
     m_hWnd = m_window;
     m_hWndClient = m_window->Client();
     WndRecord& frame = WndRecord::Of(m_hWnd);
-    frame.Define(0, WndClass::Generic, dialog->style, dialog->exStyle);
+    frame.Define(0, nullptr, dialog->style, dialog->exStyle);
     frame.Attach(this);
     WndRecord::Of(m_hWndClient).Attach(this);
     m_defId = 0;

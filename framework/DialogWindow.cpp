@@ -2,7 +2,11 @@
 
 #include "ButtonWidget.h"
 #include "ByteText.h"
+#include "CButton.h"
 #include "CDialog.h"
+#include "CEdit.h"
+#include "CListBox.h"
+#include "CStatic.h"
 #include "CheckBoxWidget.h"
 #include "EditWidget.h"
 #include "GroupBoxWidget.h"
@@ -32,21 +36,36 @@ Qt::WindowFlags FlagsFor(const DialogTemplate& dialog) {
     return flags;
 }
 
-QWidget* MakeControl(const DialogItem& item, QWidget* parent, WndClass* wndClass) {
+template <class Control> std::unique_ptr<CWnd> StandIn() {
+    return std::make_unique<Control>();
+}
+
+// The stand-in class of a template item's control.
+WndRecord::StandInFactory StandInFor(DialogItemClass itemClass) {
+    switch (itemClass) {
+    case DialogItemClass::Edit:
+        return &StandIn<CEdit>;
+    case DialogItemClass::ListBox:
+        return &StandIn<CListBox>;
+    case DialogItemClass::Static:
+        return &StandIn<CStatic>;
+    case DialogItemClass::Button:
+        break;
+    }
+    return &StandIn<CButton>;
+}
+
+QWidget* MakeControl(const DialogItem& item, QWidget* parent) {
     switch (item.itemClass) {
     case DialogItemClass::Edit:
-        *wndClass = WndClass::Edit;
         return new EditWidget(parent);
     case DialogItemClass::ListBox:
-        *wndClass = WndClass::ListBox;
         return new ListBoxWidget(parent);
     case DialogItemClass::Static:
-        *wndClass = WndClass::Static;
         return new StaticWidget(parent);
     case DialogItemClass::Button:
         break;
     }
-    *wndClass = WndClass::Button;
     switch (item.style & BS_TYPEMASK) {
     case BS_AUTOCHECKBOX:
         return new CheckBoxWidget(parent);
@@ -107,18 +126,17 @@ void DialogWindow::AddMenuItems(const std::vector<MenuItem>& items, QMenuBar* ba
 }
 
 QWidget* DialogWindow::AddControl(const DialogItem& item) {
-    WndClass wndClass = WndClass::Generic;
-    QWidget* control = MakeControl(item, m_client, &wndClass);
+    QWidget* control = MakeControl(item, m_client);
     control->setGeometry(m_units.ToPixelsX(item.x), m_units.ToPixelsY(item.y),
                          m_units.ToPixelsX(item.cx), m_units.ToPixelsY(item.cy));
     WndRecord& record = WndRecord::Of(control);
-    record.Define(item.id, wndClass, item.style, item.exStyle);
+    record.Define(item.id, StandInFor(item.itemClass), item.style, item.exStyle);
     record.SetText(item.text);
     if (!(item.style & WS_VISIBLE))
         control->hide();
     if (item.style & WS_DISABLED)
         control->setEnabled(false);
-    if (wndClass == WndClass::Button && (item.style & BS_TYPEMASK) == BS_GROUPBOX)
+    if (item.itemClass == DialogItemClass::Button && (item.style & BS_TYPEMASK) == BS_GROUPBOX)
         control->lower();
     control->installEventFilter(this);
     m_controls.emplace_back(control);

@@ -1,11 +1,8 @@
 #include "WndRecord.h"
 
 #include "ByteText.h"
-#include "CButton.h"
-#include "CEdit.h"
 #include "CFont.h"
-#include "CListBox.h"
-#include "CStatic.h"
+#include "CWnd.h"
 #include "ControlWidget.h"
 #include "IconHandle.h"
 #include "MessageTranslation.h"
@@ -20,21 +17,6 @@ namespace {
 QHash<const QWidget*, WndRecord*>& Registry() {
     static QHash<const QWidget*, WndRecord*> registry;
     return registry;
-}
-
-std::unique_ptr<CWnd> MakeStandIn(WndClass wndClass) {
-    switch (wndClass) {
-    case WndClass::Button:
-        return std::make_unique<CButton>();
-    case WndClass::Edit:
-        return std::make_unique<CEdit>();
-    case WndClass::Static:
-        return std::make_unique<CStatic>();
-    case WndClass::ListBox:
-        return std::make_unique<CListBox>();
-    default:
-        return std::make_unique<CWnd>();
-    }
 }
 
 constexpr UINT kMinimumElapse = 10;
@@ -73,9 +55,9 @@ void WndRecord::NotifyParent(HWND control, UINT code) {
     parent->SendMessage(WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(control));
 }
 
-void WndRecord::Define(int id, WndClass wndClass, DWORD style, DWORD exStyle) {
+void WndRecord::Define(int id, StandInFactory standIn, DWORD style, DWORD exStyle) {
     m_id = id;
-    m_class = wndClass;
+    m_makeStandIn = standIn;
     SetStyles(style, exStyle);
 }
 
@@ -90,7 +72,7 @@ CWnd* WndRecord::Object() {
     if (m_permanent != nullptr)
         return m_permanent;
     if (!m_standIn) {
-        m_standIn = MakeStandIn(m_class);
+        m_standIn = m_makeStandIn ? m_makeStandIn() : std::make_unique<CWnd>();
         m_standIn->m_hWnd = m_widget;
     }
     return m_standIn.get();

@@ -14,10 +14,6 @@ class CWnd;
 class QEvent;
 class QTimerEvent;
 
-// The window class of a widget; it decides the class of the object that
-// stands in for the widget when none is attached.
-enum class WndClass { Generic, Button, Edit, Static, ListBox };
-
 // What the framework keeps for one widget: its control id and styles, the
 // exact bytes of its text, its icons and timers, the object attached to it
 // (SubclassWindow) and the one that stands in for it otherwise.
@@ -42,9 +38,13 @@ public:
     ~WndRecord() override;
 
     HWND Widget() const { return m_widget; }
-    void Define(int id, WndClass wndClass, DWORD style, DWORD exStyle);
+    // Makes the object that stands in for a widget without an attached one:
+    // an object of the widget's control class. Whoever makes the widget knows
+    // that class and hands the factory down with Define; without one the
+    // stand-in is a plain CWnd.
+    using StandInFactory = std::unique_ptr<CWnd> (*)();
+    void Define(int id, StandInFactory standIn, DWORD style, DWORD exStyle);
     int Id() const { return m_id; }
-    WndClass Class() const { return m_class; }
     // Style bits as stored; CWnd::GetStyle adds the live visible and
     // disabled bits.
     DWORD Style() const { return m_style; }
@@ -112,7 +112,7 @@ private:
 
     HWND m_widget;
     int m_id = 0;
-    WndClass m_class = WndClass::Generic;
+    StandInFactory m_makeStandIn = nullptr;
     DWORD m_style = 0;
     DWORD m_exStyle = 0;
     CWnd* m_permanent = nullptr;
