@@ -1,9 +1,10 @@
 #include "TextLayout.h"
 
 #include "ByteText.h"
-#include "CDC.h"
+#include "GdiDefs.h"
 
 #include <QRect>
+#include <QStringList>
 #include <algorithm>
 
 TextLayout::TextLayout(const QFont& font, const QPaintDevice* device, std::string_view text,
