@@ -1,4 +1,5 @@
 #include "DesktopServices.h"
+#include "ModalDeadline.h"
 #include "ScopedEnvironment.h"
 #include "StandardDesktopServices.h"
 #include "TempTree.h"
@@ -70,6 +71,7 @@ TEST(DesktopServices, StandardChooserRunsModallyUntilTheUserEndsIt) {
             last = path;
         };
         StandardDesktopServices services;
+        const ModalDeadline deadline;
         EXPECT_EQ(services.ChooseFolder(events), c.result) << c.name;
         EXPECT_EQ(last, tree.Path("start/next")) << c.name;
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << c.name;

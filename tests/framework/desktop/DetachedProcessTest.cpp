@@ -2,8 +2,8 @@
 #include "ScopedEnvironment.h"
 #include "StandardDesktopServices.h"
 #include "TempTree.h"
+#include "WaitUntil.h"
 
-#include <chrono>
 #include <fcntl.h>
 #include <fstream>
 #include <functional>
@@ -12,7 +12,6 @@
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -29,19 +28,18 @@ bool Exists(const std::string& path) {
     return ::stat(path.c_str(), &info) == 0;
 }
 
-void Pause() {
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-}
-
-// Runs `start`, which must start the recorder, and waits (for as long as it
-// takes) until the recorder has written its record.
+// Runs `start`, which must start the recorder, and waits until the recorder
+// has written its record; an empty record when it has not within the tests'
+// deadline.
 Record Recorded(const TempTree& tree, const std::function<bool()>& start) {
     const std::string file = tree.Path("record");
     ::unlink(file.c_str());
     const ScopedEnvironment record("ARGV_RECORD", file);
     EXPECT_TRUE(start());
-    while (!Exists(file))
-        Pause();
+    if (!WaitUntil([&] { return Exists(file); })) {
+        ADD_FAILURE() << "the recorder wrote no record";
+        return Record();
+    }
     std::ifstream in(file, std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     std::vector<std::string> fields;
@@ -95,8 +93,8 @@ TEST(DetachedProcess, LeavesNoZombieAndNoDescriptorBehind) {
     const Record record = Recorded(tree, [] { return DetachedProcess::Start({ARGV_RECORDER}); });
     ::close(leaky);
     EXPECT_EQ(record.inheritedDescriptors, 0);
-    while (IsOurChild(record.pid))
-        Pause();
+    EXPECT_TRUE(WaitUntil([&] { return !IsOurChild(record.pid); }))
+        << "the recorder was not reaped";
 }
 
 TEST(DetachedProcess, ReportsAProgramThatCannotRun) {

@@ -1,4 +1,5 @@
 #include "AfxMessageBox.h"
+#include "ModalDeadline.h"
 #include "ModalHook.h"
 #include "ResourceTable.h"
 #include "TestDialog.h"
@@ -84,6 +85,7 @@ TEST(Hooks, ModalLoopsNestOnTheOneThread) {
     };
     QTimer::singleShot(
         0, [&outer] { outer.SendMessage(WM_COMMAND, MAKEWPARAM(TestIds::kBrowse, 0)); });
+    const ModalDeadline deadline;
     EXPECT_EQ(outer.DoModal(), 77);
     EXPECT_EQ(innerResult, IDOK);
 }

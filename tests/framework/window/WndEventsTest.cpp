@@ -1,5 +1,6 @@
 #include "DialogFixture.h"
 #include "EventWnd.h"
+#include "WaitUntil.h"
 
 #include <QTest>
 #include <algorithm>
@@ -7,6 +8,13 @@
 namespace {
 bool Logged(const std::vector<std::string>& log, const std::string& entry) {
     return std::find(log.begin(), log.end(), entry) != log.end();
+}
+
+// Runs the event loop until `entry` is in `log`, for at most the tests'
+// deadline; whether it came.
+bool AwaitLogged(const std::vector<std::string>& log, const std::string& entry) {
+    return QTest::qWaitFor([&] { return Logged(log, entry); },
+                           static_cast<int>(kTestDeadline.count()));
 }
 } // namespace
 
@@ -114,8 +122,7 @@ TEST_F(WndEvents, ADesktopPaletteChangeIsASystemColourChange) {
 
 TEST_F(WndEvents, TimersTickUntilKilled) {
     EXPECT_EQ(find.SetTimer(7, 10), 7u);
-    while (!Logged(find.log, "timer 7"))
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    ASSERT_TRUE(AwaitLogged(find.log, "timer 7")) << "the timer never ticked";
     EXPECT_TRUE(find.KillTimer(7));
     EXPECT_FALSE(find.KillTimer(7));
     EXPECT_FALSE(find.KillTimer(8));
@@ -124,8 +131,7 @@ TEST_F(WndEvents, TimersTickUntilKilled) {
 TEST_F(WndEvents, APostedMessageArrivesOnceTheEventLoopRuns) {
     EXPECT_TRUE(find.PostMessage(0x8001, 5, 0));
     EXPECT_FALSE(Logged(find.log, "posted 32769 5"));
-    while (!Logged(find.log, "posted 32769 5"))
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    EXPECT_TRUE(AwaitLogged(find.log, "posted 32769 5")) << "the posted message never arrived";
 }
 
 TEST_F(WndEvents, UpdateWindowPaintsBeforeItReturns) {
