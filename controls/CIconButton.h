@@ -5,7 +5,6 @@
 #include "CDC.h"
 #include "CToolTipCtrl.h"
 #include "Cursors.h"
-#include "IconHandle.h"
 
 #include <string>
 

@@ -1,5 +1,7 @@
 #include "FolderListing.h"
 
+#include "NameOrder.h"
+
 #include <algorithm>
 #include <cstring>
 #include <dirent.h>
@@ -8,10 +10,6 @@
 #include <unistd.h>
 
 namespace {
-unsigned char Fold(unsigned char c) {
-    return (c >= 'a' && c <= 'z') ? c - 32 : c;
-}
-
 bool KindOf(int folderFd, const char* name, unsigned char type, FolderListing::Kind& kind) {
     if (type == DT_UNKNOWN) {
         struct stat st;
@@ -38,18 +36,6 @@ bool KindOf(int folderFd, const char* name, unsigned char type, FolderListing::K
 }
 } // namespace
 
-bool FolderListing::Before(std::string_view a, std::string_view b) {
-    const size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
-        const unsigned char fa = Fold(a[i]), fb = Fold(b[i]);
-        if (fa != fb)
-            return fa < fb;
-    }
-    if (a.size() != b.size())
-        return a.size() < b.size();
-    return std::memcmp(a.data(), b.data(), n) < 0;
-}
-
 bool FolderListing::Read(int folderFd) {
     m_entries.clear();
     // The stream gets its own descriptor: closedir closes it, not the caller's.
@@ -70,7 +56,7 @@ bool FolderListing::Read(int folderFd) {
     }
     ::closedir(dir);
     std::sort(m_entries.begin(), m_entries.end(),
-              [](const Entry& a, const Entry& b) { return Before(a.name, b.name); });
+              [](const Entry& a, const Entry& b) { return NameOrder::Before(a.name, b.name); });
     return true;
 }
 

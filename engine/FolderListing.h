@@ -23,7 +23,6 @@ public:
     bool Read(int folderFd);
     const std::vector<Entry>& Entries() const { return m_entries; }
 
-    static bool Before(std::string_view a, std::string_view b);
     // Opens a subfolder without following links; -1 when it cannot be opened.
     static int OpenFolder(int folderFd, const std::string& name);
     // Opens a file entry for reading. Regular files and links to regular

@@ -10,20 +10,16 @@ constexpr DWORD kButton = kChild | WS_TABSTOP | BS_PUSHBUTTON;
 // SS_NOPREFIX a "&" in a path would vanish and underline the next letter.
 constexpr DWORD kDataText = kChild | SS_NOPREFIX;
 
-DialogItem Button(int id, const char* text, int x, int y, int cx, int cy, DWORD style = kButton) {
-    return {id, DialogItemClass::Button, text, x, y, cx, cy, style, 0};
-}
-
 DialogItem Label(const char* text, int x, int y, int cx, int cy) {
-    return {IDC_STATIC, DialogItemClass::Static, text, x, y, cx, cy, kChild | SS_LEFT, 0};
+    return DialogItem::Static(IDC_STATIC, text, x, y, cx, cy, kChild | SS_LEFT);
 }
 
 DialogItem DataText(int id, DWORD align, int x, int y, int cx, int cy) {
-    return {id, DialogItemClass::Static, "", x, y, cx, cy, kDataText | align, WS_EX_STATICEDGE};
+    return DialogItem::Static(id, "", x, y, cx, cy, kDataText | align, WS_EX_STATICEDGE);
 }
 
 DialogItem GroupBox(const char* text, int x, int y, int cx, int cy) {
-    return {IDC_STATIC, DialogItemClass::Button, text, x, y, cx, cy, kChild | BS_GROUPBOX, 0};
+    return DialogItem::Button(IDC_STATIC, text, x, y, cx, cy, kChild | BS_GROUPBOX);
 }
 } // namespace
 
@@ -40,29 +36,29 @@ DialogTemplate MainDialogTemplate() {
     dialog.menuId = IDR_MAIN_MENU;
     // Template order is the tab order.
     dialog.items = {
-        Button(IDOK, "E&xit", 247, 192, 54, 32, kChild | WS_TABSTOP | BS_DEFPUSHBUTTON),
-        Button(ID_HELP, "&Help", 126, 192, 52, 32),
-        Button(IDC_ABOUT, "&About", 70, 192, 54, 32),
-        Button(ID_WEB_LINKS, "&Web links", 6, 192, 62, 32),
-        Button(IDC_FIND, "&Find", 226, 42, 70, 32),
-        Button(IDC_BROWSE, "&Browse...", 226, 9, 70, 32),
-        {IDC_SEARCH_TEXT, DialogItemClass::Edit, "", 136, 43, 70, 12,
-         kChild | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL | ES_RIGHT, 0},
+        DialogItem::Button(IDOK, "E&xit", 247, 192, 54, 32, kChild | WS_TABSTOP | BS_DEFPUSHBUTTON),
+        DialogItem::Button(ID_HELP, "&Help", 126, 192, 52, 32, kButton),
+        DialogItem::Button(IDC_ABOUT, "&About", 70, 192, 54, 32, kButton),
+        DialogItem::Button(ID_WEB_LINKS, "&Web links", 6, 192, 62, 32, kButton),
+        DialogItem::Button(IDC_FIND, "&Find", 226, 42, 70, 32, kButton),
+        DialogItem::Button(IDC_BROWSE, "&Browse...", 226, 9, 70, 32, kButton),
+        DialogItem::Edit(IDC_SEARCH_TEXT, 136, 43, 70, 12,
+                         kChild | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL | ES_RIGHT),
         DataText(IDC_FOLDER_TEXT, SS_LEFT, 11, 27, 195, 10),
         DataText(IDC_STATUS_TEXT, SS_LEFT, 47, 60, 159, 10),
         Label("Status :", 11, 60, 28, 10),
         Label("Starting folder :", 11, 16, 59, 8),
         GroupBox("Results", 6, 78, 296, 111),
         DataText(IDC_MATCH_PATH, SS_LEFT, 14, 102, 277, 11),
-        {IDC_LINE_LIST, DialogItemClass::ListBox, "", 13, 118, 280, 61,
-         kChild | LBS_NOSEL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY | WS_VSCROLL | WS_HSCROLL |
-             WS_TABSTOP,
-         WS_EX_STATICEDGE},
-        Button(IDC_NEXT, "&Next", 155, 83, 50, 18),
-        Button(IDC_PREV, "&Prev", 102, 83, 50, 18),
-        Button(IDC_OPEN_FILE, "&Open File", 241, 83, 50, 18),
+        DialogItem::ListBox(IDC_LINE_LIST, 13, 118, 280, 61,
+                            kChild | LBS_NOSEL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY | WS_VSCROLL |
+                                WS_HSCROLL | WS_TABSTOP,
+                            WS_EX_STATICEDGE),
+        DialogItem::Button(IDC_NEXT, "&Next", 155, 83, 50, 18, kButton),
+        DialogItem::Button(IDC_PREV, "&Prev", 102, 83, 50, 18, kButton),
+        DialogItem::Button(IDC_OPEN_FILE, "&Open File", 241, 83, 50, 18, kButton),
         DataText(IDC_COUNTER, SS_CENTER, 46, 88, 45, 10),
-        Button(ID_OPTIONS, "&Options", 180, 192, 64, 32),
+        DialogItem::Button(ID_OPTIONS, "&Options", 180, 192, 64, 32, kButton),
         Label("Search string :", 80, 45, 49, 8),
         GroupBox("Data", 5, 3, 296, 74),
     };

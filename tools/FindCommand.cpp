@@ -8,22 +8,36 @@
 #include <sys/stat.h>
 
 namespace {
-const char kUsage[] =
-    "Usage: vodizuzi-find [OPTIONS] PATTERN FOLDER\n"
-    "Prints each file under FOLDER holding a line that matches PATTERN,\n"
-    "followed by its matching lines, each after a tab.\n"
-    "\n"
-    "  --ext=LIST         extensions in slot order, comma-separated, at most five,\n"
-    "                     empty slots allowed (\"txt,,diz\"); default \"txt,nfo,diz\"\n"
-    "  --ignore-caps=0|1  default 1\n"
-    "  --ignore-ext=0|1   default 1\n"
-    "  --max=N            default 50\n"
-    "  --progress         report each folder entered on standard error: "
-    "\"Searching PATH\"\n"
-    "  --help             this text\n"
-    "\n"
-    "Exit status: 0 when something was found, 1 when nothing was, 2 on a usage "
-    "error.\n";
+// The help text; the defaults it names are those of SearchOptions.
+std::string Usage() {
+    const SearchOptions defaults;
+    std::string extensions = defaults.Ext1 + "," + defaults.Ext2 + "," + defaults.Ext3 + "," +
+                             defaults.Ext4 + "," + defaults.Ext5;
+    extensions.erase(extensions.find_last_not_of(',') + 1);
+    return "Usage: vodizuzi-find [OPTIONS] PATTERN FOLDER\n"
+           "Prints each file under FOLDER holding a line that matches PATTERN,\n"
+           "followed by its matching lines, each after a tab.\n"
+           "\n"
+           "  --ext=LIST         extensions in slot order, comma-separated, at most five,\n"
+           "                     empty slots allowed (\"txt,,diz\"); default \"" +
+           extensions +
+           "\"\n"
+           "  --ignore-caps=0|1  default " +
+           std::to_string(defaults.IgnoreCaps) +
+           "\n"
+           "  --ignore-ext=0|1   default " +
+           std::to_string(defaults.IgnoreExt) +
+           "\n"
+           "  --max=N            default " +
+           std::to_string(defaults.Max) +
+           "\n"
+           "  --progress         report each folder entered on standard error: "
+           "\"Searching PATH\"\n"
+           "  --help             this text\n"
+           "\n"
+           "Exit status: 0 when something was found, 1 when nothing was, 2 on a usage "
+           "error.\n";
+}
 
 bool ReadInt(const std::string& text, long min, long max, int32_t& value) {
     if (text.empty())
@@ -160,7 +174,7 @@ int FindCommand::Run(const std::vector<std::string>& args, std::FILE* out, std::
         return kUsageError;
     }
     if (m_help) {
-        std::fputs(kUsage, out);
+        std::fputs(Usage().c_str(), out);
         return kFound;
     }
     MatchList matches;

@@ -7,7 +7,6 @@
 #include "DesktopServices.h"
 #include "Icons.h"
 #include "Resource.h"
-#include "SearchOptions.h"
 #include "SearchRelay.h"
 #include "SearchRun.h"
 
@@ -127,15 +126,6 @@ void CSearchDlg::OnFind() {
     } else if (m_startFolder.empty()) {
         AfxMessageBox("Please enter starting folder", MB_OK);
     } else {
-        SearchOptions options;
-        options.Ext1 = Ext1;
-        options.Ext2 = Ext2;
-        options.Ext3 = Ext3;
-        options.Ext4 = Ext4;
-        options.Ext5 = Ext5;
-        options.IgnoreCaps = IgnoreCaps;
-        options.IgnoreExt = IgnoreExt;
-        options.Max = Max;
         // The search runs on a worker thread; the window stays painted and
         // takes no other command meanwhile. Escape or the close box stop the
         // search, and the records found until then are shown as usual.
@@ -148,7 +138,9 @@ void CSearchDlg::OnFind() {
         tuning.cancel = &work.StopRequested();
         bool found = false;
         work.Run(
-            [&] { found = RunSearch(m_pattern, m_startFolder, options, m_matches, relay, tuning); },
+            [&] {
+                found = RunSearch(m_pattern, m_startFolder, m_options, m_matches, relay, tuning);
+            },
             [this, &relay] { ShowStatus(relay.LatestFolder()); }, kStatusInterval);
         if (found) {
             m_haveResults = TRUE;

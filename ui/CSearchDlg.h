@@ -3,8 +3,8 @@
 #include "CDialog.h"
 #include "CIconButton.h"
 #include "CListBox.h"
-#include "IconHandle.h"
 #include "MatchList.h"
+#include "SearchOptions.h"
 
 #include <string>
 
@@ -57,19 +57,12 @@ private:
     std::string m_statusText;
     std::string m_matchPath;
     std::string m_counterText;
-    // The copy of the search options that Find uses: built-in values until
-    // the Options command replaces them.
-    int Max = 50;
-    std::string Ext5;
-    std::string Ext4;
-    BOOL IgnoreExt = TRUE;
-    std::string Ext3 = "diz";
-    std::string Ext2 = "nfo";
-    std::string Ext1 = "txt";
+    // The copy of the search options that Find uses: the built-in values
+    // until the Options command replaces them.
+    SearchOptions m_options;
     // The record shown; read only while m_haveResults.
     int m_current = 0;
     BOOL m_haveResults = FALSE;
-    BOOL IgnoreCaps = TRUE;
     // The search field's text as of its last change.
     std::string m_pattern;
     std::string m_startFolder;

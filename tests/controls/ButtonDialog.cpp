@@ -4,11 +4,7 @@
 #include "ResourceTable.h"
 
 namespace {
-DialogItem Button(int id, const char* text, DWORD type, int y) {
-    return DialogItem{
-        id, DialogItemClass::Button, text, 10, y, 60, 20, WS_CHILD | WS_VISIBLE | WS_TABSTOP | type,
-        0};
-}
+constexpr DWORD kButton = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
 } // namespace
 
 ButtonDialog::ButtonDialog() : CDialog(kTemplate) {
@@ -18,9 +14,10 @@ ButtonDialog::ButtonDialog() : CDialog(kTemplate) {
     dialog.cx = 100;
     dialog.cy = 120;
     dialog.style = DS_MODALFRAME | WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU;
-    dialog.items = {
-        Button(IDOK, "E&xit", BS_DEFPUSHBUTTON, 5), Button(kFind, "&Find", BS_PUSHBUTTON, 30),
-        Button(kBlank, "", BS_PUSHBUTTON, 55), Button(kOther, "Other", BS_PUSHBUTTON, 80)};
+    dialog.items = {DialogItem::Button(IDOK, "E&xit", 10, 5, 60, 20, kButton | BS_DEFPUSHBUTTON),
+                    DialogItem::Button(kFind, "&Find", 10, 30, 60, 20, kButton | BS_PUSHBUTTON),
+                    DialogItem::Button(kBlank, "", 10, 55, 60, 20, kButton | BS_PUSHBUTTON),
+                    DialogItem::Button(kOther, "Other", 10, 80, 60, 20, kButton | BS_PUSHBUTTON)};
     ResourceTable::AddDialog(dialog);
 }
 

@@ -1,7 +1,9 @@
 #include "TempTree.h"
+#include "WaitUntil.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <spawn.h>
 #include <string>
 #include <sys/mman.h>
@@ -45,7 +47,11 @@ Outcome Find(std::vector<std::string> args) {
     posix_spawn_file_actions_destroy(&actions);
     EXPECT_EQ(spawned, 0);
     int status = 0;
-    ::waitpid(pid, &status, 0);
+    if (!WaitUntil([&] { return ::waitpid(pid, &status, WNOHANG) != 0; })) {
+        ADD_FAILURE() << "vodizuzi-find did not end";
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, &status, 0);
+    }
     return Outcome{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadAll(out), ReadAll(err)};
 }
 } // namespace

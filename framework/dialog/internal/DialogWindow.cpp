@@ -1,0 +1,162 @@
+#include "DialogWindow.h"
+
+#include "ButtonWidget.h"
+#include "ByteText.h"
+#include "CButton.h"
+#include "CDialog.h"
+#include "CEdit.h"
+#include "CListBox.h"
+#include "CStatic.h"
+#include "CheckBoxWidget.h"
+#include "EditWidget.h"
+#include "GroupBoxWidget.h"
+#include "ListBoxWidget.h"
+#include "ResourceTable.h"
+#include "StaticWidget.h"
+#include "WinStyles.h"
+#include "WndRecord.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+Qt::WindowFlags FlagsFor(const DialogTemplate& dialog) {
+    Qt::WindowFlags flags = Qt::CustomizeWindowHint;
+    flags |= dialog.exStyle & WS_EX_APPWINDOW ? Qt::Window : Qt::Dialog;
+    if ((dialog.style & WS_CAPTION) == WS_CAPTION)
+        flags |= Qt::WindowTitleHint;
+    if (dialog.style & WS_SYSMENU)
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (dialog.style & WS_MINIMIZEBOX)
+        flags |= Qt::WindowMinimizeButtonHint;
+    if (dialog.style & WS_MAXIMIZEBOX)
+        flags |= Qt::WindowMaximizeButtonHint;
+    return flags;
+}
+
+template <class Control> std::unique_ptr<CWnd> StandIn() {
+    return std::make_unique<Control>();
+}
+
+// The stand-in class of a template item's control.
+WndRecord::StandInFactory StandInFor(DialogItemClass itemClass) {
+    switch (itemClass) {
+    case DialogItemClass::Edit:
+        return &StandIn<CEdit>;
+    case DialogItemClass::ListBox:
+        return &StandIn<CListBox>;
+    case DialogItemClass::Static:
+        return &StandIn<CStatic>;
+    case DialogItemClass::Button:
+        break;
+    }
+    return &StandIn<CButton>;
+}
+
+QWidget* MakeControl(const DialogItem& item, QWidget* parent) {
+    switch (item.itemClass) {
+    case DialogItemClass::Edit:
+        return new EditWidget(parent);
+    case DialogItemClass::ListBox:
+        return new ListBoxWidget(parent);
+    case DialogItemClass::Static:
+        return new StaticWidget(parent);
+    case DialogItemClass::Button:
+        break;
+    }
+    switch (item.style & BS_TYPEMASK) {
+    case BS_AUTOCHECKBOX:
+        return new CheckBoxWidget(parent);
+    case BS_GROUPBOX:
+        return new GroupBoxWidget(parent);
+    default:
+        return new ButtonWidget(parent);
+    }
+}
+} // namespace
+
+DialogWindow::DialogWindow(CDialog* owner, const DialogTemplate& dialog, QWidget* parent)
+    : QDialog(parent, FlagsFor(dialog)), m_owner(owner),
+      m_units(DialogUnits::ForFont(DialogUnits::TemplateFont(dialog.faceName, dialog.pointSize))),
+      m_client(new QWidget(this)) {
+    setFont(DialogUnits::TemplateFont(dialog.faceName, dialog.pointSize));
+    setWindowTitle(ByteText::ToDisplay(dialog.caption));
+    const int width = m_units.ToPixelsX(dialog.cx);
+    const int height = m_units.ToPixelsY(dialog.cy);
+    int barHeight = 0;
+    if (const MenuTemplate* menu = ResourceTable::FindMenu(dialog.menuId)) {
+        auto* bar = new QMenuBar(this);
+        bar->setNativeMenuBar(false);
+        AddMenuItems(menu->items, bar, nullptr);
+        barHeight = bar->heightForWidth(width);
+        bar->setGeometry(0, 0, width, barHeight);
+    }
+    m_client->setGeometry(0, barHeight, width, height);
+    setFixedSize(width, barHeight + height);
+    installEventFilter(this);
+
+    QWidget* previous = nullptr;
+    for (const DialogItem& item : dialog.items) {
+        QWidget* control = AddControl(item);
+        if (control->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous != nullptr)
+            setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+void DialogWindow::AddMenuItems(const std::vector<MenuItem>& items, QMenuBar* bar, QMenu* menu) {
+    for (const MenuItem& item : items) {
+        const QString text = ByteText::ToDisplay(item.text);
+        if (item.separator) {
+            if (menu != nullptr)
+                menu->addSeparator();
+        } else if (!item.children.empty()) {
+            AddMenuItems(item.children, nullptr, menu ? menu->addMenu(text) : bar->addMenu(text));
+        } else {
+            QAction* action = menu ? menu->addAction(text) : bar->addAction(text);
+            const UINT id = item.id;
+            connect(action, &QAction::triggered, this,
+                    [this, id] { m_owner->SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0); });
+        }
+    }
+}
+
+QWidget* DialogWindow::AddControl(const DialogItem& item) {
+    QWidget* control = MakeControl(item, m_client);
+    control->setGeometry(m_units.ToPixelsX(item.x), m_units.ToPixelsY(item.y),
+                         m_units.ToPixelsX(item.cx), m_units.ToPixelsY(item.cy));
+    WndRecord& record = WndRecord::Of(control);
+    record.Define(item.id, StandInFor(item.itemClass), item.style, item.exStyle);
+    record.SetText(item.text);
+    if (!(item.style & WS_VISIBLE))
+        control->hide();
+    if (item.style & WS_DISABLED)
+        control->setEnabled(false);
+    if (item.itemClass == DialogItemClass::Button && (item.style & BS_TYPEMASK) == BS_GROUPBOX)
+        control->lower();
+    control->installEventFilter(this);
+    m_controls.emplace_back(control);
+    return control;
+}
+
+void DialogWindow::reject() {
+    m_owner->SendMessage(WM_CLOSE);
+}
+
+void DialogWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    m_owner->SendMessage(WM_CLOSE);
+}
+
+bool DialogWindow::eventFilter(QObject*, QEvent* event) {
+    if (event->type() != QEvent::ShortcutOverride)
+        return false;
+    if (!m_owner->ClaimsKey(static_cast<QKeyEvent*>(event)))
+        return false;
+    event->accept();
+    return true;
+}
