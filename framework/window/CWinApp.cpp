@@ -1,5 +1,7 @@
 #include "CWinApp.h"
 
+#include "CCommandLineInfo.h"
+
 #include <QApplication>
 #include <memory>
 #include <stdexcept>
@@ -42,6 +44,14 @@ int CWinApp::ExitInstance() {
     return 0;
 }
 
+void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo) {
+    for (size_t i = 1; i < m_arguments.size(); ++i) {
+        const char* param = m_arguments[i].c_str();
+        const BOOL flag = param[0] == '/' || param[0] == '-';
+        rCmdInfo.ParseParam(flag ? param + 1 : param, flag, i + 1 == m_arguments.size());
+    }
+}
+
 CWinApp* AfxGetApp() {
     return g_app;
 }
@@ -54,9 +64,13 @@ int AfxWinMain(int argc, char** argv) {
     CWinApp* app = AfxGetApp();
     if (app == nullptr)
         return -1;
+    app->m_arguments.assign(argv, argv + argc);
+    // Qt is given the program's name only; it keeps both for its lifetime.
+    int qtArgc = argc > 0 ? 1 : 0;
+    char* qtArgv[] = {argc > 0 ? argv[0] : nullptr, nullptr};
     std::unique_ptr<QApplication> qtApp;
     if (QApplication::instance() == nullptr)
-        qtApp = std::make_unique<QApplication>(argc, argv);
+        qtApp = std::make_unique<QApplication>(qtArgc, qtArgv);
     // Windows come and go during start-up (the main dialog runs inside
     // InitInstance); only the application decides when it ends.
     QApplication::setQuitOnLastWindowClosed(false);

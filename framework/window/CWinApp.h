@@ -4,7 +4,9 @@
 #include "WinDefs.h"
 
 #include <string>
+#include <vector>
 
+class CCommandLineInfo;
 class CWnd;
 
 // The application object: exactly one exists at a time (usually a global of
@@ -25,11 +27,19 @@ public:
     // returns 0.
     virtual int ExitInstance();
 
+    // Hands each argument after the program's name to `rCmdInfo`, a leading
+    // "/" or "-" marking a switch.
+    void ParseCommandLine(CCommandLineInfo& rCmdInfo);
+
     const char* m_pszAppName;
     CWnd* m_pMainWnd = nullptr;
 
 private:
+    friend int AfxWinMain(int argc, char** argv);
+
     std::string m_appName;
+    // The command line as AfxWinMain received it, the program's name first.
+    std::vector<std::string> m_arguments;
 };
 
 // The application object, or null.
@@ -39,4 +49,7 @@ CWnd* AfxGetMainWnd();
 // Runs the application object: makes the QApplication unless one exists,
 // calls InitInstance and, when it returns TRUE, the event loop; then
 // ExitInstance, whose result it returns. -1 without an application object.
+// The command line is the program's (ParseCommandLine): Qt sees only the
+// program's name, so that Qt's own options (-style, -reverse, -platform)
+// have no effect.
 int AfxWinMain(int argc, char** argv);
