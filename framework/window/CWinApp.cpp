@@ -1,10 +1,13 @@
 #include "CWinApp.h"
 
 #include "CCommandLineInfo.h"
+#include "ProfileFile.h"
 
 #include <QApplication>
 #include <memory>
+#include <optional>
 #include <stdexcept>
+#include <string_view>
 #include <unistd.h>
 
 namespace {
@@ -21,6 +24,23 @@ std::string ExecutableBaseName() {
     if (const size_t dot = name.rfind('.'); dot != std::string::npos && dot > 0)
         name.erase(dot);
     return name;
+}
+
+// A decimal number with an optional sign, its low 32 bits kept; nothing for
+// any other text.
+std::optional<UINT> ParseProfileInt(std::string_view text) {
+    const bool negative = !text.empty() && text.front() == '-';
+    if (!text.empty() && (text.front() == '-' || text.front() == '+'))
+        text.remove_prefix(1);
+    if (text.empty())
+        return std::nullopt;
+    UINT value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10u + static_cast<UINT>(c - '0'); // wraps: the low 32 bits stay
+    }
+    return negative ? 0u - value : value;
 }
 } // namespace
 
@@ -50,6 +70,60 @@ void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo) {
         const BOOL flag = param[0] == '/' || param[0] == '-';
         rCmdInfo.ParseParam(flag ? param + 1 : param, flag, i + 1 == m_arguments.size());
     }
+}
+
+void CWinApp::SetRegistryKey(const char* lpszRegistryKey) {
+    m_registryKey = lpszRegistryKey ? lpszRegistryKey : "";
+    m_profileName = m_appName;
+}
+
+std::string CWinApp::ProfilePath() const {
+    if (m_registryKey.empty())
+        return std::string();
+    return ProfileFile::PathFor(m_registryKey, m_profileName);
+}
+
+ProfileFile& CWinApp::Profile(std::unique_ptr<ProfileFile>& own) {
+    if (m_profileBatch != nullptr)
+        return *m_profileBatch;
+    own = std::make_unique<ProfileFile>(ProfilePath());
+    return *own;
+}
+
+std::string CWinApp::GetProfileString(const char* lpszSection, const char* lpszEntry,
+                                      const char* lpszDefault) {
+    const char* fallback = lpszDefault ? lpszDefault : "";
+    if (lpszSection == nullptr || lpszEntry == nullptr)
+        return fallback;
+    std::unique_ptr<ProfileFile> own;
+    return Profile(own).Read(lpszSection, lpszEntry).value_or(fallback);
+}
+
+UINT CWinApp::GetProfileInt(const char* lpszSection, const char* lpszEntry, int nDefault) {
+    const UINT fallback = static_cast<UINT>(nDefault);
+    if (lpszSection == nullptr || lpszEntry == nullptr)
+        return fallback;
+    std::unique_ptr<ProfileFile> own;
+    const std::optional<std::string> text = Profile(own).Read(lpszSection, lpszEntry);
+    return text ? ParseProfileInt(*text).value_or(fallback) : fallback;
+}
+
+BOOL CWinApp::WriteProfileString(const char* lpszSection, const char* lpszEntry,
+                                 const char* lpszValue) {
+    if (lpszSection == nullptr)
+        return FALSE;
+    std::unique_ptr<ProfileFile> own;
+    ProfileFile& file = Profile(own);
+    const bool changed = lpszEntry == nullptr   ? file.RemoveSection(lpszSection)
+                         : lpszValue == nullptr ? file.Remove(lpszSection, lpszEntry)
+                                                : file.Write(lpszSection, lpszEntry, lpszValue);
+    return changed && (own == nullptr || own->Save()) ? TRUE : FALSE;
+}
+
+BOOL CWinApp::WriteProfileInt(const char* lpszSection, const char* lpszEntry, int nValue) {
+    if (lpszEntry == nullptr)
+        return FALSE;
+    return WriteProfileString(lpszSection, lpszEntry, std::to_string(nValue).c_str());
 }
 
 CWinApp* AfxGetApp() {
