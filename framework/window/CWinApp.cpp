@@ -77,6 +77,8 @@ void CWinApp::SetRegistryKey(const char* lpszRegistryKey) {
     m_profileName = m_appName;
 }
 
+void CWinApp::OnHelp() {}
+
 std::string CWinApp::ProfilePath() const {
     if (m_registryKey.empty())
         return std::string();

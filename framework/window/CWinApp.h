@@ -61,6 +61,10 @@ protected:
     // file named after the application.
     void SetRegistryKey(const char* lpszRegistryKey);
 
+    // Help for the dialog that holds the focus. There is no help viewer
+    // yet: the command does nothing.
+    void OnHelp();
+
 private:
     friend class ProfileBatch;
     friend int AfxWinMain(int argc, char** argv);
