@@ -2,6 +2,7 @@
 
 #include <QSettings>
 #include <QStringDecoder>
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -10,6 +11,28 @@
 
 namespace {
 enum class FileState { Absent, Ini, Foreign };
+
+// Whether `bytes` read as an INI file: no zero byte, and every line,
+// without its leading blanks, is empty, a ";" comment, a "[section]" header
+// or holds a "=". QSettings writes nothing else.
+bool ReadsAsIni(std::string_view bytes) {
+    if (bytes.find('\0') != std::string_view::npos)
+        return false;
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t end = bytes.find_first_of("\r\n", start);
+        if (end == std::string_view::npos)
+            end = bytes.size();
+        std::string_view line = bytes.substr(start, end - start);
+        line.remove_prefix(std::min(line.find_first_not_of(" \t"), line.size()));
+        const bool fits = line.empty() || line.front() == ';' || line.find('=') != line.npos ||
+                          (line.front() == '[' && line.find(']') != line.npos);
+        if (!fits)
+            return false;
+        start = end + 1;
+    }
+    return true;
+}
 
 // Whether the file at `path` is absent, a regular file that reads as INI, or
 // anything else (another kind of file, unreadable, not INI). Opened without
@@ -33,7 +56,7 @@ FileState Inspect(const std::string& path) {
         bytes.append(block, static_cast<size_t>(got));
     }
     ::close(fd);
-    return readable && ProfileFile::ReadsAsIni(bytes) ? FileState::Ini : FileState::Foreign;
+    return readable && ReadsAsIni(bytes) ? FileState::Ini : FileState::Foreign;
 }
 
 QString Text(std::string_view bytes) {
@@ -154,23 +177,4 @@ std::string ProfileFile::PathFor(std::string_view registryKey, std::string_view 
         start = end + 1;
     }
     return path.append("/").append(profileName).append(".ini");
-}
-
-bool ProfileFile::ReadsAsIni(std::string_view bytes) {
-    if (bytes.find('\0') != std::string_view::npos)
-        return false;
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string_view::npos)
-            end = bytes.size();
-        std::string_view line = bytes.substr(start, end - start);
-        line.remove_prefix(std::min(line.find_first_not_of(" \t"), line.size()));
-        const bool fits = line.empty() || line.front() == ';' || line.find('=') != line.npos ||
-                          (line.front() == '[' && line.find(']') != line.npos);
-        if (!fits)
-            return false;
-        start = end + 1;
-    }
-    return true;
 }

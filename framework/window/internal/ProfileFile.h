@@ -16,8 +16,10 @@ class QSettings;
 // never a part).
 //
 // A file that is there but is not a regular file, cannot be read or does not
-// read as INI is not the program's to change: it reads as empty and is never
-// saved over, so a profile that a person broke by hand keeps its bytes.
+// read as INI (a zero byte, or a line that is neither blank, a ";" comment, a
+// "[section]" header nor holds a "=") is not the program's to change: it
+// reads as empty and is never saved over, so a profile that a person broke
+// by hand keeps its bytes.
 class ProfileFile {
 public:
     // An empty path stands for no profile: it reads as empty, saves nothing.
@@ -44,11 +46,6 @@ public:
     // the variable is unset, empty or not an absolute path. Empty when there
     // is no absolute home folder either.
     static std::string PathFor(std::string_view registryKey, std::string_view profileName);
-
-    // Whether `bytes` read as an INI file: no zero byte, and every line,
-    // without its leading blanks, is empty, a ";" comment, a "[section]"
-    // header or holds a "=".
-    static bool ReadsAsIni(std::string_view bytes);
 
 private:
     // A value to set, or a key to remove with everything under it (a
