@@ -2,12 +2,23 @@
 
 #include "CWinApp.h"
 
-// The application object: runs the main search dialog as the program's one
-// window; the program ends when it closes.
+// The application object: puts the profile under "Tarnwick\VO Dizuzi",
+// stores the first-run options, then runs the main search dialog as the
+// program's one window; the program ends when it closes.
 class CFinderApp : public CWinApp {
 public:
     CFinderApp() = default;
 
-    // Runs the main dialog modally; FALSE, so the program ends afterwards.
+    // The whole run of the program; FALSE, so the program ends afterwards.
     BOOL InitInstance() override;
+
+protected:
+    const CommandMap& GetCommandMap() const override;
+
+private:
+    // The start-up offer of the Tip of the Day: none when the command line
+    // holds "Embedding" or "Automation".
+    void OfferTipAtStartup();
+    // Command 106: the Tip of the Day.
+    void OnTipOfTheDay();
 };

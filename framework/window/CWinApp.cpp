@@ -1,8 +1,13 @@
 #include "CWinApp.h"
 
+#include "CCommandLineInfo.h"
+#include "ProfileFile.h"
+
 #include <QApplication>
 #include <memory>
+#include <optional>
 #include <stdexcept>
+#include <string_view>
 #include <unistd.h>
 
 namespace {
@@ -19,6 +24,23 @@ std::string ExecutableBaseName() {
     if (const size_t dot = name.rfind('.'); dot != std::string::npos && dot > 0)
         name.erase(dot);
     return name;
+}
+
+// A decimal number with an optional sign, its low 32 bits kept; nothing for
+// any other text.
+std::optional<UINT> ParseProfileInt(std::string_view text) {
+    const bool negative = !text.empty() && text.front() == '-';
+    if (!text.empty() && (text.front() == '-' || text.front() == '+'))
+        text.remove_prefix(1);
+    if (text.empty())
+        return std::nullopt;
+    UINT value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10u + static_cast<UINT>(c - '0'); // wraps: the low 32 bits stay
+    }
+    return negative ? 0u - value : value;
 }
 } // namespace
 
@@ -42,6 +64,70 @@ int CWinApp::ExitInstance() {
     return 0;
 }
 
+void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo) {
+    for (size_t i = 1; i < m_arguments.size(); ++i) {
+        const char* param = m_arguments[i].c_str();
+        const BOOL flag = param[0] == '/' || param[0] == '-';
+        rCmdInfo.ParseParam(flag ? param + 1 : param, flag, i + 1 == m_arguments.size());
+    }
+}
+
+void CWinApp::SetRegistryKey(const char* lpszRegistryKey) {
+    m_registryKey = lpszRegistryKey ? lpszRegistryKey : "";
+    m_profileName = m_appName;
+}
+
+void CWinApp::OnHelp() {}
+
+std::string CWinApp::ProfilePath() const {
+    if (m_registryKey.empty())
+        return std::string();
+    return ProfileFile::PathFor(m_registryKey, m_profileName);
+}
+
+ProfileFile& CWinApp::Profile(std::unique_ptr<ProfileFile>& own) {
+    if (m_profileBatch != nullptr)
+        return *m_profileBatch;
+    own = std::make_unique<ProfileFile>(ProfilePath());
+    return *own;
+}
+
+std::string CWinApp::GetProfileString(const char* lpszSection, const char* lpszEntry,
+                                      const char* lpszDefault) {
+    const char* fallback = lpszDefault ? lpszDefault : "";
+    if (lpszSection == nullptr || lpszEntry == nullptr)
+        return fallback;
+    std::unique_ptr<ProfileFile> own;
+    return Profile(own).Read(lpszSection, lpszEntry).value_or(fallback);
+}
+
+UINT CWinApp::GetProfileInt(const char* lpszSection, const char* lpszEntry, int nDefault) {
+    const UINT fallback = static_cast<UINT>(nDefault);
+    if (lpszSection == nullptr || lpszEntry == nullptr)
+        return fallback;
+    std::unique_ptr<ProfileFile> own;
+    const std::optional<std::string> text = Profile(own).Read(lpszSection, lpszEntry);
+    return text ? ParseProfileInt(*text).value_or(fallback) : fallback;
+}
+
+BOOL CWinApp::WriteProfileString(const char* lpszSection, const char* lpszEntry,
+                                 const char* lpszValue) {
+    if (lpszSection == nullptr)
+        return FALSE;
+    std::unique_ptr<ProfileFile> own;
+    ProfileFile& file = Profile(own);
+    const bool changed = lpszEntry == nullptr   ? file.RemoveSection(lpszSection)
+                         : lpszValue == nullptr ? file.Remove(lpszSection, lpszEntry)
+                                                : file.Write(lpszSection, lpszEntry, lpszValue);
+    return changed && (own == nullptr || own->Save()) ? TRUE : FALSE;
+}
+
+BOOL CWinApp::WriteProfileInt(const char* lpszSection, const char* lpszEntry, int nValue) {
+    if (lpszEntry == nullptr)
+        return FALSE;
+    return WriteProfileString(lpszSection, lpszEntry, std::to_string(nValue).c_str());
+}
+
 CWinApp* AfxGetApp() {
     return g_app;
 }
@@ -54,9 +140,13 @@ int AfxWinMain(int argc, char** argv) {
     CWinApp* app = AfxGetApp();
     if (app == nullptr)
         return -1;
+    app->m_arguments.assign(argv, argv + argc);
+    // Qt is given the program's name only; it keeps both for its lifetime.
+    int qtArgc = argc > 0 ? 1 : 0;
+    char* qtArgv[] = {argc > 0 ? argv[0] : nullptr, nullptr};
     std::unique_ptr<QApplication> qtApp;
     if (QApplication::instance() == nullptr)
-        qtApp = std::make_unique<QApplication>(argc, argv);
+        qtApp = std::make_unique<QApplication>(qtArgc, qtArgv);
     // Windows come and go during start-up (the main dialog runs inside
     // InitInstance); only the application decides when it ends.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -3,9 +3,13 @@
 #include "CCmdTarget.h"
 #include "WinDefs.h"
 
+#include <memory>
 #include <string>
+#include <vector>
 
+class CCommandLineInfo;
 class CWnd;
+class ProfileFile;
 
 // The application object: exactly one exists at a time (usually a global of
 // a class derived from this one). AfxWinMain runs it. Commands that a dialog
@@ -25,11 +29,57 @@ public:
     // returns 0.
     virtual int ExitInstance();
 
+    // Hands each argument after the program's name to `rCmdInfo`, a leading
+    // "/" or "-" marking a switch.
+    void ParseCommandLine(CCommandLineInfo& rCmdInfo);
+
+    // The profile: named values in sections, kept per user in the INI file
+    // $XDG_CONFIG_HOME/<registry key levels>/<profile name>.ini (~/.config
+    // when the variable is unset, empty or relative), one INI section per
+    // section. An absent value reads as the caller's default; an empty
+    // string is a present value. Before SetRegistryKey there is no profile:
+    // reads give the defaults, writes fail. A profile file that does not
+    // read as INI reads as empty and is never written over. Each write is
+    // saved at once in one replacement of the file, unless a ProfileBatch
+    // gathers it.
+    std::string GetProfileString(const char* lpszSection, const char* lpszEntry,
+                                 const char* lpszDefault = nullptr);
+    // A decimal number with an optional sign, its low 32 bits kept
+    // ("4294967295" and "-1" both read as 0xFFFFFFFF); any other text, or
+    // none, reads as `nDefault`.
+    UINT GetProfileInt(const char* lpszSection, const char* lpszEntry, int nDefault);
+    // A null value removes the entry; a null entry removes the section.
+    BOOL WriteProfileString(const char* lpszSection, const char* lpszEntry, const char* lpszValue);
+    BOOL WriteProfileInt(const char* lpszSection, const char* lpszEntry, int nValue);
+
     const char* m_pszAppName;
     CWnd* m_pMainWnd = nullptr;
 
+protected:
+    // Puts the profile under `lpszRegistryKey`, whose levels are separated
+    // by backslashes ("Maker\Product" gives the folders Maker/Product), in a
+    // file named after the application.
+    void SetRegistryKey(const char* lpszRegistryKey);
+
+    // Help for the dialog that holds the focus. There is no help viewer
+    // yet: the command does nothing.
+    void OnHelp();
+
 private:
+    friend class ProfileBatch;
+    friend int AfxWinMain(int argc, char** argv);
+
+    // The profile file of the open batch, else a reading of its own in
+    // `own`.
+    ProfileFile& Profile(std::unique_ptr<ProfileFile>& own);
+    std::string ProfilePath() const;
+
     std::string m_appName;
+    std::string m_registryKey;
+    std::string m_profileName;
+    // The command line as AfxWinMain received it, the program's name first.
+    std::vector<std::string> m_arguments;
+    ProfileFile* m_profileBatch = nullptr;
 };
 
 // The application object, or null.
@@ -39,4 +89,7 @@ CWnd* AfxGetMainWnd();
 // Runs the application object: makes the QApplication unless one exists,
 // calls InitInstance and, when it returns TRUE, the event loop; then
 // ExitInstance, whose result it returns. -1 without an application object.
+// The command line is the program's (ParseCommandLine): Qt sees only the
+// program's name, so that Qt's own options (-style, -reverse, -platform)
+// have no effect.
 int AfxWinMain(int argc, char** argv);
