@@ -117,3 +117,25 @@ TEST_F(SearchWhileRunning, EscapeOrTheCloseBoxStopsItWithTheRecordsFoundSoFar) {
         EXPECT_TRUE(dialog.m_hWnd->window()->isVisible()) << c.name;
     }
 }
+
+// Nothing looked busy while a search ran.
+TEST_F(SearchWhileRunning, TheBusyCursorShowsWhileItRunsButNotOverItsBoxes) {
+    MakeTree("b");
+    auto cursor = [] {
+        const QCursor* cursor = QApplication::overrideCursor();
+        return cursor ? cursor->shape() : Qt::ArrowCursor;
+    };
+    std::vector<Qt::CursorShape> atBox, afterBox;
+    AtEachBox([&](int) {
+        atBox.push_back(cursor());
+        // Runs once the box is closed, while the search still waits to end.
+        QMetaObject::invokeMethod(
+            qApp, [&] { afterBox.push_back(cursor()); }, Qt::QueuedConnection);
+    });
+    Browse(tree.Root());
+    Type("hit");
+    Click(IDC_FIND);
+    EXPECT_EQ(afterBox, std::vector<Qt::CursorShape>{Qt::WaitCursor});
+    EXPECT_EQ(atBox, std::vector<Qt::CursorShape>{Qt::ArrowCursor});
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "gone when the search ends";
+}
