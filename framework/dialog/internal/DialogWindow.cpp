@@ -16,6 +16,7 @@
 #include "WinStyles.h"
 #include "WndRecord.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -87,11 +88,12 @@ DialogWindow::DialogWindow(CDialog* owner, const DialogTemplate& dialog, QWidget
     const int height = m_units.ToPixelsY(dialog.cy);
     int barHeight = 0;
     if (const MenuTemplate* menu = ResourceTable::FindMenu(dialog.menuId)) {
-        auto* bar = new QMenuBar(this);
-        bar->setNativeMenuBar(false);
-        AddMenuItems(menu->items, bar, nullptr);
-        barHeight = bar->heightForWidth(width);
-        bar->setGeometry(0, 0, width, barHeight);
+        m_menuBar = new QMenuBar(this);
+        m_menuBar->setNativeMenuBar(false);
+        m_menuBar->installEventFilter(this);
+        AddMenuItems(menu->items, m_menuBar, nullptr);
+        barHeight = m_menuBar->heightForWidth(width);
+        m_menuBar->setGeometry(0, 0, width, barHeight);
     }
     m_client->setGeometry(0, barHeight, width, height);
     setFixedSize(width, barHeight + height);
@@ -115,7 +117,9 @@ void DialogWindow::AddMenuItems(const std::vector<MenuItem>& items, QMenuBar* ba
             if (menu != nullptr)
                 menu->addSeparator();
         } else if (!item.children.empty()) {
-            AddMenuItems(item.children, nullptr, menu ? menu->addMenu(text) : bar->addMenu(text));
+            QMenu* popup = menu ? menu->addMenu(text) : bar->addMenu(text);
+            popup->installEventFilter(this);
+            AddMenuItems(item.children, nullptr, popup);
         } else {
             QAction* action = menu ? menu->addAction(text) : bar->addAction(text);
             const UINT id = item.id;
@@ -152,11 +156,48 @@ void DialogWindow::closeEvent(QCloseEvent* event) {
     m_owner->SendMessage(WM_CLOSE);
 }
 
-bool DialogWindow::eventFilter(QObject*, QEvent* event) {
-    if (event->type() != QEvent::ShortcutOverride)
+bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_menuBar || qobject_cast<QMenu*>(watched)) {
+        NoteMenuInput(event);
         return false;
-    if (!m_owner->ClaimsKey(static_cast<QKeyEvent*>(event)))
+    }
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (!MenuBarHoldsKeys())
+            return false;
+        QCoreApplication::sendEvent(m_menuBar, event);
+        m_menuKeys = m_menuBar->activeAction() != nullptr;
+        return true;
+    case QEvent::MouseButtonPress:
+        m_menuKeys = false;
         return false;
-    event->accept();
-    return true;
+    case QEvent::ShortcutOverride:
+        if (!m_owner->ClaimsKey(static_cast<QKeyEvent*>(event)))
+            return false;
+        event->accept();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void DialogWindow::NoteMenuInput(const QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        m_menuKeys = true;
+        break;
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+        m_menuKeys = false;
+        break;
+    default:
+        break;
+    }
+}
+
+// While a menu is open it has the keys anyway, and a menu bar that has the
+// focus gets them itself.
+bool DialogWindow::MenuBarHoldsKeys() const {
+    return m_menuKeys && m_menuBar->activeAction() != nullptr && !m_menuBar->hasFocus() &&
+           QApplication::activePopupWidget() == nullptr;
 }

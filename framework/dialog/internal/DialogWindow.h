@@ -19,6 +19,13 @@ class QMenuBar;
 // rectangles, in template order, which is also the tab order. Its menu
 // commands and its close box go to the dialog as messages; it lets the
 // dialog's mnemonics win over the menu bar's.
+//
+// Once keys have moved the menu bar's highlight (from an open menu onto a
+// command of the bar itself, or after Escape closed a menu), the bar keeps
+// the keys as a menu does until the highlight goes: Escape only leaves the
+// menu, it never reaches the dialog. A highlight under the pointer alone
+// takes no keys.
+
 class DialogWindow : public QDialog, public ControlWidget {
 public:
     DialogWindow(CDialog* owner, const DialogTemplate& dialog, QWidget* parent);
@@ -42,9 +49,15 @@ protected:
 private:
     void AddMenuItems(const std::vector<MenuItem>& items, QMenuBar* bar, QMenu* menu);
     QWidget* AddControl(const DialogItem& item);
+    // Notes whether keys or the mouse moved the menu bar's highlight last.
+    void NoteMenuInput(const QEvent* event);
+    // Whether a key pressed now belongs to the menu bar, not to the dialog.
+    bool MenuBarHoldsKeys() const;
 
     CDialog* m_owner;
     DialogUnits m_units;
     QWidget* m_client;
+    QMenuBar* m_menuBar = nullptr;
+    bool m_menuKeys = false;
     std::vector<QPointer<QWidget>> m_controls;
 };
