@@ -14,6 +14,7 @@
 #include "ResourceTable.h"
 #include "StaticWidget.h"
 #include "WinStyles.h"
+#include "WindowPlacement.h"
 #include "WndRecord.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 
 namespace {
 Qt::WindowFlags FlagsFor(const DialogTemplate& dialog) {
@@ -145,6 +147,29 @@ QWidget* DialogWindow::AddControl(const DialogItem& item) {
     control->installEventFilter(this);
     m_controls.emplace_back(control);
     return control;
+}
+
+bool DialogWindow::event(QEvent* event) {
+    if (m_placed && !m_framePlaced && frameGeometry().size() != size()) {
+        m_framePlaced = true;
+        Place();
+    }
+    return QDialog::event(event);
+}
+
+void DialogWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (m_placed)
+        return;
+    m_placed = true;
+    Place();
+}
+
+void DialogWindow::Place() {
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    const QRect area = (owner ? owner : this)->screen()->availableGeometry();
+    move(WindowPlacement::FramePosition(frameGeometry().size(),
+                                        owner ? owner->frameGeometry() : area, area));
 }
 
 void DialogWindow::reject() {
