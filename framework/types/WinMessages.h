@@ -97,4 +97,5 @@ constexpr WPARAM VK_F3 = 0x72;
 // Notification codes carried with WM_COMMAND.
 constexpr UINT BN_CLICKED = 0;
 constexpr UINT BN_DOUBLECLICKED = 5;
+constexpr UINT LBN_DBLCLK = 2;
 constexpr UINT EN_CHANGE = 0x0300;
