@@ -9,8 +9,10 @@
 #include "Resource.h"
 #include "SearchRelay.h"
 #include "SearchRun.h"
+#include "StartFolder.h"
 
 #include <cstdio>
+#include <string>
 
 namespace {
 constexpr const char* kWaiting = "Waiting...";
@@ -121,10 +123,15 @@ void CSearchDlg::OnFind() {
     m_lineList.ResetContent();
     UpdateData(FALSE);
 
+    std::string status = kWaiting;
     if (m_pattern.empty()) {
         AfxMessageBox("Please enter search string", MB_OK);
     } else if (m_startFolder.empty()) {
         AfxMessageBox("Please enter starting folder", MB_OK);
+    } else if (!StartFolder::CanOpen(m_startFolder)) {
+        // Deleted since it was chosen, or not readable: say so rather than
+        // find nothing.
+        AfxMessageBox("Cannot open folder: " + m_startFolder, MB_OK);
     } else {
         // The search runs on a worker thread; the window stays painted and
         // takes no other command meanwhile. Escape or the close box stop the
@@ -146,8 +153,12 @@ void CSearchDlg::OnFind() {
             m_haveResults = TRUE;
             ShowMatch(0);
         }
+        // A stopped search looks finished but for the status line, which
+        // says so until the next Find.
+        if (work.StopRequested())
+            status = "Search stopped: " + std::to_string(m_matches.GetCount()) + " files found";
     }
-    m_statusText = kWaiting;
+    m_statusText = status;
     UpdateData(FALSE);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMenuBar>
+#include <filesystem>
 #include <functional>
 
 using Texts = std::vector<std::string>;
@@ -203,4 +204,24 @@ TEST_F(SearchDialog, MenuCommandsReachTheSameHandlersAsTheButtons) {
     EXPECT_EQ(dialog.GetModalResult(), -1);
     trigger("", "E&xit!");
     EXPECT_EQ(dialog.GetModalResult(), IDOK);
+}
+
+// A folder deleted after it was chosen gave an empty result without a word.
+TEST_F(SearchDialog, AStartingFolderThatCannotBeOpenedIsReportedBeforeTheSearch) {
+    tree.File("a.txt", "hit\n");
+    tree.File("gone/b.txt", "hit\n");
+    Find(tree.Root(), "hit");
+    ASSERT_EQ(Text(IDC_COUNTER), "1 / 2");
+    Browse(tree.Path("gone"));
+    ASSERT_EQ(std::filesystem::remove_all(tree.Path("gone")), 2u);
+    Click(IDC_FIND);
+    EXPECT_EQ(BoxTexts(), Texts{"Cannot open folder: " + tree.Path("gone")});
+    EXPECT_EQ(boxes.boxes.at(0).second, MB_OK);
+    // As an empty search leaves them: the old path stays, nothing else.
+    EXPECT_EQ(Text(IDC_MATCH_PATH), tree.Path("a.txt"));
+    EXPECT_EQ(Text(IDC_COUNTER), "");
+    EXPECT_TRUE(Lines().empty());
+    EXPECT_EQ(Text(IDC_STATUS_TEXT), "Waiting...");
+    Click(IDC_OPEN_FILE);
+    EXPECT_TRUE(desktop.editorPaths.empty());
 }

@@ -90,6 +90,7 @@ TEST_F(SearchWhileRunning, InputDuringTheSearchDoesNothingNowOrLater) {
     EXPECT_EQ(dialog.GetModalResult(), -1);
 }
 
+// A stopped search used to look exactly like a finished one ("Waiting...").
 TEST_F(SearchWhileRunning, EscapeOrTheCloseBoxStopsItWithTheRecordsFoundSoFar) {
     const struct {
         const char* name;
@@ -112,10 +113,14 @@ TEST_F(SearchWhileRunning, EscapeOrTheCloseBoxStopsItWithTheRecordsFoundSoFar) {
         EXPECT_EQ(Text(IDC_COUNTER), "1 / 4") << c.name;
         Click(IDC_PREV);
         EXPECT_EQ(Text(IDC_MATCH_PATH), tree.Path("a/hit.txt")) << c.name;
-        EXPECT_EQ(Text(IDC_STATUS_TEXT), "Waiting...") << c.name;
+        EXPECT_EQ(Text(IDC_STATUS_TEXT), "Search stopped: 4 files found") << c.name;
         EXPECT_EQ(dialog.GetModalResult(), -1) << c.name << ": the dialog stays open";
         EXPECT_TRUE(dialog.m_hWnd->window()->isVisible()) << c.name;
     }
+    AtEachBox(nullptr);
+    Click(IDC_FIND);
+    EXPECT_EQ(Text(IDC_STATUS_TEXT), "Waiting...") << "until the next Find";
+    EXPECT_EQ(Text(IDC_COUNTER), "1 / 5");
 }
 
 // Nothing looked busy while a search ran.
