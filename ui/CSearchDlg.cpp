@@ -1,5 +1,6 @@
 #include "CSearchDlg.h"
 
+#include "Accelerators.h"
 #include "AfxMessageBox.h"
 #include "CBackgroundWork.h"
 #include "CFolderBrowser.h"
@@ -66,10 +67,17 @@ const CommandMap& CSearchDlg::GetCommandMap() const {
         {IDC_NEXT, &CSearchDlg::OnNext},
         {IDC_PREV, &CSearchDlg::OnPrev},
         {IDC_OPEN_FILE, &CSearchDlg::OnOpenFile},
+        {IDC_LINE_LIST, LBN_DBLCLK, &CSearchDlg::OnOpenFile},
         {ID_OPTIONS, &CSearchDlg::OnOptions},
         {IDC_SEARCH_TEXT, EN_CHANGE, &CSearchDlg::OnSearchChange},
     });
     return map;
+}
+
+BOOL CSearchDlg::PreTranslateMessage(MSG* pMsg) {
+    if (TranslateAccelerator(m_hWnd, m_accel, pMsg))
+        return TRUE;
+    return CDialog::PreTranslateMessage(pMsg);
 }
 
 BOOL CSearchDlg::OnInitDialog() {
@@ -97,6 +105,7 @@ BOOL CSearchDlg::OnInitDialog() {
     }
     SetIcon(m_icon, TRUE);
     SetIcon(m_icon, FALSE);
+    m_accel = LoadAccelerators(IDR_MAIN_ACCEL);
     // The focus goes to the first tab stop: Exit.
     return TRUE;
 }
