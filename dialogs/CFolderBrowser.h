@@ -13,8 +13,8 @@ class FolderChooserWindow;
 // hands back the chosen folder. One object serves one browsing.
 class CFolderBrowser {
 public:
-    // A null initial path is taken as the empty path: the chooser then shows
-    // the home folder with nothing selected.
+    // A null initial path is taken as the empty path: the chooser then opens
+    // with the home folder selected, and the status line shows it.
     explicit CFolderBrowser(const char* initialPath = nullptr);
     virtual ~CFolderBrowser();
     CFolderBrowser(const CFolderBrowser&) = delete;

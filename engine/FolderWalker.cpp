@@ -1,6 +1,7 @@
 #include "FolderWalker.h"
 
 #include "PathText.h"
+#include "StartFolder.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -108,7 +109,7 @@ void FolderWalker::Open(Frame& frame) {
     frame.opened = true;
     int fd;
     if (frame.name == nullptr) {
-        fd = ::open(m_start.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        fd = StartFolder::Open(m_start);
     } else {
         const Frame& parent = m_stack[m_stack.size() - 2];
         fd = parent.dir ? FolderListing::OpenFolder(parent.dir->Fd(), *frame.name) : -1;

@@ -1,6 +1,7 @@
 #include "MainDialogResources.h"
 
 #include "Resource.h"
+#include "WinMessages.h"
 #include "WinStyles.h"
 
 namespace {
@@ -83,4 +84,13 @@ MenuTemplate MainMenuTemplate() {
                              MenuItem::Command("&Tips", ID_TIPS)}),
             MenuItem::Command("E&xit!", IDOK),
         }};
+}
+
+// F3 and Shift+F3 step through the records, as in most search tools.
+AcceleratorTable MainAcceleratorTable() {
+    return AcceleratorTable{IDR_MAIN_ACCEL,
+                            {
+                                ACCEL{FVIRTKEY, VK_F3, IDC_NEXT},
+                                ACCEL{FVIRTKEY | FSHIFT, VK_F3, IDC_PREV},
+                            }};
 }

@@ -6,4 +6,5 @@
 void RegisterResources() {
     ResourceTable::AddMenu(MainMenuTemplate());
     ResourceTable::AddDialog(MainDialogTemplate());
+    ResourceTable::AddAccelerators(MainAcceleratorTable());
 }

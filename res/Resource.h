@@ -12,6 +12,7 @@ constexpr UINT IDD_TIP = 105;
 constexpr UINT IDR_MAIN_MENU = 130;
 constexpr UINT IDD_WEBLINKS = 131;
 constexpr UINT IDD_OPTIONS = 139;
+constexpr UINT IDR_MAIN_ACCEL = 147; // the main dialog's keys: F3, Shift+F3
 
 // Icons, cursor and bitmap (":/icons/<id>.svg" for the icons).
 constexpr UINT IDB_LIGHTBULB = 104;

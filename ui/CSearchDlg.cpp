@@ -1,5 +1,6 @@
 #include "CSearchDlg.h"
 
+#include "Accelerators.h"
 #include "AfxMessageBox.h"
 #include "CBackgroundWork.h"
 #include "CFolderBrowser.h"
@@ -9,8 +10,10 @@
 #include "Resource.h"
 #include "SearchRelay.h"
 #include "SearchRun.h"
+#include "StartFolder.h"
 
 #include <cstdio>
+#include <string>
 
 namespace {
 constexpr const char* kWaiting = "Waiting...";
@@ -64,10 +67,17 @@ const CommandMap& CSearchDlg::GetCommandMap() const {
         {IDC_NEXT, &CSearchDlg::OnNext},
         {IDC_PREV, &CSearchDlg::OnPrev},
         {IDC_OPEN_FILE, &CSearchDlg::OnOpenFile},
+        {IDC_LINE_LIST, LBN_DBLCLK, &CSearchDlg::OnOpenFile},
         {ID_OPTIONS, &CSearchDlg::OnOptions},
         {IDC_SEARCH_TEXT, EN_CHANGE, &CSearchDlg::OnSearchChange},
     });
     return map;
+}
+
+BOOL CSearchDlg::PreTranslateMessage(MSG* pMsg) {
+    if (TranslateAccelerator(m_hWnd, m_accel, pMsg))
+        return TRUE;
+    return CDialog::PreTranslateMessage(pMsg);
 }
 
 BOOL CSearchDlg::OnInitDialog() {
@@ -95,6 +105,7 @@ BOOL CSearchDlg::OnInitDialog() {
     }
     SetIcon(m_icon, TRUE);
     SetIcon(m_icon, FALSE);
+    m_accel = LoadAccelerators(IDR_MAIN_ACCEL);
     // The focus goes to the first tab stop: Exit.
     return TRUE;
 }
@@ -121,10 +132,15 @@ void CSearchDlg::OnFind() {
     m_lineList.ResetContent();
     UpdateData(FALSE);
 
+    std::string status = kWaiting;
     if (m_pattern.empty()) {
         AfxMessageBox("Please enter search string", MB_OK);
     } else if (m_startFolder.empty()) {
         AfxMessageBox("Please enter starting folder", MB_OK);
+    } else if (!StartFolder::CanOpen(m_startFolder)) {
+        // Deleted since it was chosen, or not readable: say so rather than
+        // find nothing.
+        AfxMessageBox("Cannot open folder: " + m_startFolder, MB_OK);
     } else {
         // The search runs on a worker thread; the window stays painted and
         // takes no other command meanwhile. Escape or the close box stop the
@@ -146,8 +162,12 @@ void CSearchDlg::OnFind() {
             m_haveResults = TRUE;
             ShowMatch(0);
         }
+        // A stopped search looks finished but for the status line, which
+        // says so until the next Find.
+        if (work.StopRequested())
+            status = "Search stopped: " + std::to_string(m_matches.GetCount()) + " files found";
     }
-    m_statusText = kWaiting;
+    m_statusText = status;
     UpdateData(FALSE);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AcceleratorTable.h"
 #include "CDialog.h"
 #include "CIconButton.h"
 #include "CListBox.h"
@@ -11,7 +12,8 @@
 // The main search dialog: the user picks a starting folder, types a search
 // string and presses Find; the records of the search are then shown one at
 // a time (path, matching lines, "%d / %d") and stepped through with Next and
-// Prev. The dialog owns the records and its own copy of the search options.
+// Prev (or F3 and Shift+F3); a double click on a line opens the file. The
+// dialog owns the records and its own copy of the search options.
 class CSearchDlg : public CDialog {
 public:
     explicit CSearchDlg(CWnd* pParent = nullptr);
@@ -21,6 +23,8 @@ protected:
     void DoDataExchange(CDataExchange& dx) override;
     BOOL OnInitDialog() override;
     const CommandMap& GetCommandMap() const override;
+    // F3 and Shift+F3 work wherever the focus is.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
 private:
     void OnFind();
@@ -68,4 +72,5 @@ private:
     std::string m_startFolder;
     MatchList m_matches;
     HICON m_icon;
+    HACCEL m_accel = nullptr;
 };

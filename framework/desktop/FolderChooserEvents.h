@@ -10,6 +10,8 @@
 // requests of the window they are given. Either may be left empty.
 struct FolderChooserEvents {
     // Once, when the chooser has opened and before any selection change.
+    // When it returns without having selected a folder, the chooser selects
+    // the home folder (a selection change like any other).
     std::function<void(FolderChooserWindow& window)> initialized;
     // Every change of the selected folder, with its full path in bytes.
     std::function<void(FolderChooserWindow& window, const std::string& path)> selectionChanged;

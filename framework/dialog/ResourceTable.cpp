@@ -26,6 +26,11 @@ void ResourceTable::AddMenu(MenuTemplate menu) {
     Table<MenuTemplate>()[id] = std::move(menu);
 }
 
+void ResourceTable::AddAccelerators(AcceleratorTable table) {
+    const UINT id = table.id;
+    Table<AcceleratorTable>()[id] = std::move(table);
+}
+
 void ResourceTable::AddString(UINT id, std::string text) {
     Table<std::string>()[id] = std::move(text);
 }
@@ -36,6 +41,10 @@ const DialogTemplate* ResourceTable::FindDialog(UINT id) {
 
 const MenuTemplate* ResourceTable::FindMenu(UINT id) {
     return Find<MenuTemplate>(id);
+}
+
+const AcceleratorTable* ResourceTable::FindAccelerators(UINT id) {
+    return Find<AcceleratorTable>(id);
 }
 
 const std::string* ResourceTable::FindString(UINT id) {

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "AcceleratorTable.h"
 #include "DialogTemplate.h"
 #include "MenuTemplate.h"
 #include "WinDefs.h"
 
 #include <string>
 
-// The program's resources by id: dialog templates, menus and strings. The
+// The program's resources by id: dialog templates, menus, accelerator
+// tables and strings. The
 // resource module registers them once at start-up, before the first dialog
 // is built; tests register tables of their own. Registering an id again
 // replaces the earlier entry. Everything runs on the user-interface thread.
@@ -14,10 +16,12 @@ class ResourceTable {
 public:
     static void AddDialog(DialogTemplate dialog);
     static void AddMenu(MenuTemplate menu);
+    static void AddAccelerators(AcceleratorTable table);
     static void AddString(UINT id, std::string text);
 
     // Null when the id is not registered.
     static const DialogTemplate* FindDialog(UINT id);
     static const MenuTemplate* FindMenu(UINT id);
+    static const AcceleratorTable* FindAccelerators(UINT id);
     static const std::string* FindString(UINT id);
 };

@@ -92,8 +92,10 @@ constexpr WPARAM VK_RIGHT = 0x27;
 constexpr WPARAM VK_DOWN = 0x28;
 constexpr WPARAM VK_DELETE = 0x2E;
 constexpr WPARAM VK_F1 = 0x70;
+constexpr WPARAM VK_F3 = 0x72;
 
 // Notification codes carried with WM_COMMAND.
 constexpr UINT BN_CLICKED = 0;
 constexpr UINT BN_DOUBLECLICKED = 5;
+constexpr UINT LBN_DBLCLK = 2;
 constexpr UINT EN_CHANGE = 0x0300;

@@ -67,6 +67,7 @@ void CBackgroundWork::Run(const std::function<void()>& work, const std::function
                           int intervalMs) {
     QWidget* window = m_window.GetSafeHwnd() ? m_window.GetSafeHwnd()->window() : nullptr;
     m_gate = std::make_unique<InputGate>(window, m_stop);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
     QEventLoop loop;
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, &loop, tick);
@@ -78,6 +79,7 @@ void CBackgroundWork::Run(const std::function<void()>& work, const std::function
     loop.exec();
     worker.join();
     timer.stop();
+    QApplication::restoreOverrideCursor();
     m_gate.reset();
     tick();
 }
@@ -87,7 +89,9 @@ void CBackgroundWork::Call(const std::function<void()>& call) {
     QMetaObject::invokeMethod(
         qApp,
         [&] {
+            QApplication::restoreOverrideCursor();
             call();
+            QApplication::setOverrideCursor(Qt::WaitCursor);
             done.set_value();
         },
         Qt::QueuedConnection);

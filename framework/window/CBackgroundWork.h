@@ -11,6 +11,8 @@ class CWnd;
 // but keys and clicks meant for the window are dropped, not queued, so no
 // other command runs meanwhile and nothing is replayed afterwards. Escape or
 // the window's close box asks the work to stop; the window stays open.
+// Meanwhile the pointer shows the busy cursor (the hourglass, IDC_WAIT)
+// except while a Call runs, which may show a box that takes input.
 class CBackgroundWork {
 public:
     explicit CBackgroundWork(CWnd& window);

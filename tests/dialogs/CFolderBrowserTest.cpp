@@ -36,27 +36,31 @@ TEST(FolderBrowser, ThePathAndTheStatusLineFollowTheSelection) {
     const struct {
         const char* name;
         const char* initial;
+        std::string home; // what the chooser selects when nothing else is
         std::vector<std::string> moves;
         bool confirm;
         INT_PTR result;
         std::string path;
         Log log;
     } cases[] = {
-        {"no initial path: home shown, nothing selected, empty status",
+        {"no initial path: the home folder that the chooser selects is shown",
          nullptr,
+         k36,
          {},
-         false,
-         IDCANCEL,
-         "",
-         {"select ", "status "}},
+         true,
+         IDOK,
+         k36,
+         {"select ", "status ", "status " + k35 + "..."}},
         {"confirm after moving gives the full path, not the status text",
          nullptr,
+         "",
          {"/srv", k36},
          true,
          IDOK,
          k36,
          {"select ", "status ", "status /srv", "status " + k35 + "..."}},
         {"cancel after moving keeps the folder moved to",
+         "",
          "",
          {"/srv", "/srv/data"},
          false,
@@ -65,6 +69,7 @@ TEST(FolderBrowser, ThePathAndTheStatusLineFollowTheSelection) {
          {"select ", "status ", "status /srv", "status /srv/data"}},
         {"the initial folder is selected, then its shortened path shown",
          k36.c_str(),
+         "",
          {},
          false,
          IDCANCEL,
@@ -72,6 +77,7 @@ TEST(FolderBrowser, ThePathAndTheStatusLineFollowTheSelection) {
          {"select " + k36, "status " + k35 + "...", "status " + k35 + "..."}},
         {"confirming the initial folder",
          "/srv",
+         "",
          {},
          true,
          IDOK,
@@ -80,6 +86,7 @@ TEST(FolderBrowser, ThePathAndTheStatusLineFollowTheSelection) {
     };
     for (const auto& c : cases) {
         FakeDesktop desktop;
+        desktop.home = c.home;
         desktop.moves = c.moves;
         desktop.confirm = c.confirm;
         CFolderBrowser browser(c.initial);

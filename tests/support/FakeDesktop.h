@@ -11,12 +11,14 @@
 // (reporting "initialized"), moves the selection through `moves` one by one
 // and then confirms the folder selected last, or cancels. What it is asked
 // to do is logged as "select PATH" and "status TEXT". Like the real chooser,
-// it reports selecting a non-empty path as a selection change. The editor
-// records the paths it is given.
+// it reports selecting a non-empty path as a selection change, and selects
+// `home` (when set) if "initialized" selected nothing. The editor records the
+// paths it is given.
 class FakeDesktop : public DesktopServices, public FolderChooserWindow {
 public:
     std::vector<std::string> moves;
     bool confirm = true;
+    std::string home;
     // Overrides the answer of a confirming chooser when set.
     std::optional<std::string> answer;
     bool editorStarts = true;
@@ -31,6 +33,8 @@ public:
         m_selected.clear();
         if (events.initialized)
             events.initialized(*this);
+        if (m_selected.empty() && !home.empty())
+            Select(home);
         for (const std::string& path : moves)
             Select(path);
         m_events = nullptr;

@@ -1,7 +1,9 @@
 #include "SearchDialogFixture.h"
 
 #include <QApplication>
+#include <QListWidget>
 #include <QMenuBar>
+#include <filesystem>
 #include <functional>
 
 using Texts = std::vector<std::string>;
@@ -203,4 +205,63 @@ TEST_F(SearchDialog, MenuCommandsReachTheSameHandlersAsTheButtons) {
     EXPECT_EQ(dialog.GetModalResult(), -1);
     trigger("", "E&xit!");
     EXPECT_EQ(dialog.GetModalResult(), IDOK);
+}
+
+// A folder deleted after it was chosen gave an empty result without a word.
+TEST_F(SearchDialog, AStartingFolderThatCannotBeOpenedIsReportedBeforeTheSearch) {
+    tree.File("a.txt", "hit\n");
+    tree.File("gone/b.txt", "hit\n");
+    Find(tree.Root(), "hit");
+    ASSERT_EQ(Text(IDC_COUNTER), "1 / 2");
+    Browse(tree.Path("gone"));
+    ASSERT_EQ(std::filesystem::remove_all(tree.Path("gone")), 2u);
+    Click(IDC_FIND);
+    EXPECT_EQ(BoxTexts(), Texts{"Cannot open folder: " + tree.Path("gone")});
+    EXPECT_EQ(boxes.boxes.at(0).second, MB_OK);
+    // As an empty search leaves them: the old path stays, nothing else.
+    EXPECT_EQ(Text(IDC_MATCH_PATH), tree.Path("a.txt"));
+    EXPECT_EQ(Text(IDC_COUNTER), "");
+    EXPECT_TRUE(Lines().empty());
+    EXPECT_EQ(Text(IDC_STATUS_TEXT), "Waiting...");
+    Click(IDC_OPEN_FILE);
+    EXPECT_TRUE(desktop.editorPaths.empty());
+}
+
+TEST_F(SearchDialog, F3AndShiftF3StepLikeNextAndPrevWhereverTheFocusIs) {
+    tree.File("a.txt", "hit a\n");
+    tree.File("b.txt", "hit b\n");
+    tree.File("c.txt", "hit c\n");
+    Find(tree.Root(), "hit");
+    const struct {
+        int focus;
+        Qt::KeyboardModifiers modifiers;
+        const char* counter;
+    } steps[] = {
+        {IDC_SEARCH_TEXT, Qt::NoModifier, "2 / 3"},    {IDC_FIND, Qt::NoModifier, "3 / 3"},
+        {IDC_LINE_LIST, Qt::NoModifier, "3 / 3"},      {IDOK, Qt::ShiftModifier, "2 / 3"},
+        {IDC_SEARCH_TEXT, Qt::ShiftModifier, "1 / 3"}, {IDC_LINE_LIST, Qt::ShiftModifier, "1 / 3"},
+    };
+    for (const auto& step : steps) {
+        Control(step.focus)->setFocus();
+        QTest::keyClick(Control(step.focus), Qt::Key_F3, step.modifiers);
+        EXPECT_EQ(Text(IDC_COUNTER), step.counter) << step.focus;
+    }
+    EXPECT_EQ(Text(IDC_MATCH_PATH), tree.Path("a.txt"));
+    EXPECT_EQ(Text(IDC_SEARCH_TEXT), "hit") << "F3 types nothing";
+    EXPECT_EQ(dialog.GetModalResult(), -1);
+}
+
+TEST_F(SearchDialog, ADoubleClickOnALineOpensTheShownFile) {
+    tree.File("a.txt", "hit a\n");
+    tree.File("b.txt", "hit b\nhit b again\n");
+    auto* list = qobject_cast<QListWidget*>(Control(IDC_LINE_LIST));
+    auto doubleClickLine = [list](int line) {
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                           list->visualItemRect(list->item(line)).center());
+    };
+    Find(tree.Root(), "hit");
+    Click(IDC_NEXT);
+    doubleClickLine(1);
+    EXPECT_EQ(desktop.editorPaths, Texts{tree.Path("b.txt")});
+    EXPECT_EQ(Text(IDC_COUNTER), "2 / 2");
 }

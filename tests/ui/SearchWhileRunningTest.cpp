@@ -90,6 +90,7 @@ TEST_F(SearchWhileRunning, InputDuringTheSearchDoesNothingNowOrLater) {
     EXPECT_EQ(dialog.GetModalResult(), -1);
 }
 
+// A stopped search used to look exactly like a finished one ("Waiting...").
 TEST_F(SearchWhileRunning, EscapeOrTheCloseBoxStopsItWithTheRecordsFoundSoFar) {
     const struct {
         const char* name;
@@ -112,8 +113,34 @@ TEST_F(SearchWhileRunning, EscapeOrTheCloseBoxStopsItWithTheRecordsFoundSoFar) {
         EXPECT_EQ(Text(IDC_COUNTER), "1 / 4") << c.name;
         Click(IDC_PREV);
         EXPECT_EQ(Text(IDC_MATCH_PATH), tree.Path("a/hit.txt")) << c.name;
-        EXPECT_EQ(Text(IDC_STATUS_TEXT), "Waiting...") << c.name;
+        EXPECT_EQ(Text(IDC_STATUS_TEXT), "Search stopped: 4 files found") << c.name;
         EXPECT_EQ(dialog.GetModalResult(), -1) << c.name << ": the dialog stays open";
         EXPECT_TRUE(dialog.m_hWnd->window()->isVisible()) << c.name;
     }
+    AtEachBox(nullptr);
+    Click(IDC_FIND);
+    EXPECT_EQ(Text(IDC_STATUS_TEXT), "Waiting...") << "until the next Find";
+    EXPECT_EQ(Text(IDC_COUNTER), "1 / 5");
+}
+
+// Nothing looked busy while a search ran.
+TEST_F(SearchWhileRunning, TheBusyCursorShowsWhileItRunsButNotOverItsBoxes) {
+    MakeTree("b");
+    auto cursor = [] {
+        const QCursor* cursor = QApplication::overrideCursor();
+        return cursor ? cursor->shape() : Qt::ArrowCursor;
+    };
+    std::vector<Qt::CursorShape> atBox, afterBox;
+    AtEachBox([&](int) {
+        atBox.push_back(cursor());
+        // Runs once the box is closed, while the search still waits to end.
+        QMetaObject::invokeMethod(
+            qApp, [&] { afterBox.push_back(cursor()); }, Qt::QueuedConnection);
+    });
+    Browse(tree.Root());
+    Type("hit");
+    Click(IDC_FIND);
+    EXPECT_EQ(afterBox, std::vector<Qt::CursorShape>{Qt::WaitCursor});
+    EXPECT_EQ(atBox, std::vector<Qt::CursorShape>{Qt::ArrowCursor});
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "gone when the search ends";
 }

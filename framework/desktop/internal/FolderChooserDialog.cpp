@@ -71,6 +71,11 @@ void FolderChooserDialog::showEvent(QShowEvent* event) {
     ShowHome();
     if (m_events.initialized)
         m_events.initialized(*this);
+    // Never open without a selection: with none from the caller, the home
+    // folder in view is selected, which the caller hears of as a change.
+    if (SelectedPath().empty())
+        m_tree->selectionModel()->select(m_tree->currentIndex(),
+                                         QItemSelectionModel::ClearAndSelect);
 }
 
 void FolderChooserDialog::SetSelection(const std::string& path) {

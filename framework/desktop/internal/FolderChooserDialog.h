@@ -16,7 +16,8 @@ class QTreeView;
 // The folder chooser: "Current Selection", a tree of the file system's
 // folders, a one-line status line and OK / Cancel. It reports "initialized"
 // when it first opens and every change of the selected folder; OK is enabled
-// while a folder is selected and accepts it.
+// while a folder is selected and accepts it. It opens with a folder
+// selected: the caller's, else the home folder.
 class FolderChooserDialog : public QDialog, public FolderChooserWindow {
     Q_OBJECT
 

@@ -14,12 +14,15 @@
 #include "ResourceTable.h"
 #include "StaticWidget.h"
 #include "WinStyles.h"
+#include "WindowPlacement.h"
 #include "WndRecord.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 
 namespace {
 Qt::WindowFlags FlagsFor(const DialogTemplate& dialog) {
@@ -87,11 +90,12 @@ DialogWindow::DialogWindow(CDialog* owner, const DialogTemplate& dialog, QWidget
     const int height = m_units.ToPixelsY(dialog.cy);
     int barHeight = 0;
     if (const MenuTemplate* menu = ResourceTable::FindMenu(dialog.menuId)) {
-        auto* bar = new QMenuBar(this);
-        bar->setNativeMenuBar(false);
-        AddMenuItems(menu->items, bar, nullptr);
-        barHeight = bar->heightForWidth(width);
-        bar->setGeometry(0, 0, width, barHeight);
+        m_menuBar = new QMenuBar(this);
+        m_menuBar->setNativeMenuBar(false);
+        m_menuBar->installEventFilter(this);
+        AddMenuItems(menu->items, m_menuBar, nullptr);
+        barHeight = m_menuBar->heightForWidth(width);
+        m_menuBar->setGeometry(0, 0, width, barHeight);
     }
     m_client->setGeometry(0, barHeight, width, height);
     setFixedSize(width, barHeight + height);
@@ -115,7 +119,9 @@ void DialogWindow::AddMenuItems(const std::vector<MenuItem>& items, QMenuBar* ba
             if (menu != nullptr)
                 menu->addSeparator();
         } else if (!item.children.empty()) {
-            AddMenuItems(item.children, nullptr, menu ? menu->addMenu(text) : bar->addMenu(text));
+            QMenu* popup = menu ? menu->addMenu(text) : bar->addMenu(text);
+            popup->installEventFilter(this);
+            AddMenuItems(item.children, nullptr, popup);
         } else {
             QAction* action = menu ? menu->addAction(text) : bar->addAction(text);
             const UINT id = item.id;
@@ -143,6 +149,29 @@ QWidget* DialogWindow::AddControl(const DialogItem& item) {
     return control;
 }
 
+bool DialogWindow::event(QEvent* event) {
+    if (m_placed && !m_framePlaced && frameGeometry().size() != size()) {
+        m_framePlaced = true;
+        Place();
+    }
+    return QDialog::event(event);
+}
+
+void DialogWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (m_placed)
+        return;
+    m_placed = true;
+    Place();
+}
+
+void DialogWindow::Place() {
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    const QRect area = (owner ? owner : this)->screen()->availableGeometry();
+    move(WindowPlacement::FramePosition(frameGeometry().size(),
+                                        owner ? owner->frameGeometry() : area, area));
+}
+
 void DialogWindow::reject() {
     m_owner->SendMessage(WM_CLOSE);
 }
@@ -152,11 +181,48 @@ void DialogWindow::closeEvent(QCloseEvent* event) {
     m_owner->SendMessage(WM_CLOSE);
 }
 
-bool DialogWindow::eventFilter(QObject*, QEvent* event) {
-    if (event->type() != QEvent::ShortcutOverride)
+bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_menuBar || qobject_cast<QMenu*>(watched)) {
+        NoteMenuInput(event);
         return false;
-    if (!m_owner->ClaimsKey(static_cast<QKeyEvent*>(event)))
+    }
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (!MenuBarHoldsKeys())
+            return false;
+        QCoreApplication::sendEvent(m_menuBar, event);
+        m_menuKeys = m_menuBar->activeAction() != nullptr;
+        return true;
+    case QEvent::MouseButtonPress:
+        m_menuKeys = false;
         return false;
-    event->accept();
-    return true;
+    case QEvent::ShortcutOverride:
+        if (!m_owner->ClaimsKey(static_cast<QKeyEvent*>(event)))
+            return false;
+        event->accept();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void DialogWindow::NoteMenuInput(const QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        m_menuKeys = true;
+        break;
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+        m_menuKeys = false;
+        break;
+    default:
+        break;
+    }
+}
+
+// While a menu is open it has the keys anyway, and a menu bar that has the
+// focus gets them itself.
+bool DialogWindow::MenuBarHoldsKeys() const {
+    return m_menuKeys && m_menuBar->activeAction() != nullptr && !m_menuBar->hasFocus() &&
+           QApplication::activePopupWidget() == nullptr;
 }

@@ -1,7 +1,9 @@
 #include "ListBoxWidget.h"
 
 #include "WinStyles.h"
+#include "WndRecord.h"
 
+#include <QMouseEvent>
 #include <QScrollBar>
 
 ListBoxWidget::ListBoxWidget(QWidget* parent) : QListWidget(parent) {
@@ -13,6 +15,7 @@ ListBoxWidget::ListBoxWidget(QWidget* parent) : QListWidget(parent) {
 }
 
 void ListBoxWidget::ApplyStyle(DWORD style, DWORD exStyle) {
+    m_notify = style & LBS_NOTIFY;
     setFocusPolicy(style & WS_TABSTOP ? Qt::StrongFocus : Qt::ClickFocus);
     setSelectionMode(style & LBS_NOSEL ? QAbstractItemView::NoSelection
                                        : QAbstractItemView::SingleSelection);
@@ -28,6 +31,12 @@ void ListBoxWidget::ApplyStyle(DWORD style, DWORD exStyle) {
     } else {
         setFrameStyle(QFrame::NoFrame);
     }
+}
+
+void ListBoxWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    QListWidget::mouseDoubleClickEvent(event);
+    if (m_notify && event->button() == Qt::LeftButton && itemAt(event->position().toPoint()))
+        WndRecord::NotifyParent(this, LBN_DBLCLK);
 }
 
 void ListBoxWidget::updateGeometries() {

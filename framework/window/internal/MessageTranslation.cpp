@@ -189,6 +189,8 @@ WPARAM MessageTranslation::VirtualKey(int qtKey) {
         return VK_DELETE;
     case Qt::Key_F1:
         return VK_F1;
+    case Qt::Key_F3:
+        return VK_F3;
     default:
         return 0;
     }

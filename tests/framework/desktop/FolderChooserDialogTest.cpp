@@ -126,7 +126,8 @@ TEST_F(FolderChooserDialogTest, ClickedFolderWithForeignBytesComesBackExactly) {
     EXPECT_EQ(chooser.dialog.SelectedPath(), tree.Path("top/" + name));
 }
 
-TEST_F(FolderChooserDialogTest, EmptyPathShowsHomeWithNothingSelected) {
+// It used to open with home highlighted but not selected, and OK disabled.
+TEST_F(FolderChooserDialogTest, WithNoFolderFromTheCallerItOpensWithHomeSelected) {
     TempTree tree;
     tree.Folder("home/me/docs");
     tree.Folder("home/you");
@@ -136,20 +137,17 @@ TEST_F(FolderChooserDialogTest, EmptyPathShowsHomeWithNothingSelected) {
 
     Recorded chooser("");
     QTreeView* view = chooser.Tree();
-    QPushButton* ok = chooser.Button(QDialogButtonBox::Ok);
     const QModelIndex current = view->currentIndex();
-    EXPECT_EQ(chooser.reports, std::vector<std::string>{"initialized"});
-    EXPECT_TRUE(chooser.dialog.SelectedPath().empty());
-    EXPECT_FALSE(ok->isEnabled());
+    EXPECT_EQ(chooser.reports, (std::vector<std::string>{"initialized", tree.Path("home/me")}));
+    EXPECT_EQ(chooser.dialog.SelectedPath(), tree.Path("home/me"));
+    EXPECT_TRUE(chooser.Button(QDialogButtonBox::Ok)->isEnabled());
     EXPECT_EQ(current.data().toString(), "me");
     EXPECT_TRUE(view->viewport()->rect().contains(view->visualRect(current)));
 
-    chooser.Keys({Qt::Key_Return}); // nothing to accept
-    EXPECT_TRUE(chooser.dialog.isVisible());
-
     chooser.Keys({Qt::Key_Down});
     EXPECT_EQ(chooser.reports.back(), tree.Path("home/you"));
-    EXPECT_TRUE(ok->isEnabled());
+    chooser.Keys({Qt::Key_Return});
+    EXPECT_EQ(chooser.dialog.result(), QDialog::Accepted);
 }
 
 TEST_F(FolderChooserDialogTest, SelectionOfAMissingFolderChangesNothing) {

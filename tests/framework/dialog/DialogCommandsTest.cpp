@@ -236,3 +236,47 @@ TEST_F(DialogCommands, EscapeInTheMenuBarClosesTheMenuNotTheDialog) {
     QTest::keyClick(bar, Qt::Key_Escape);
     EXPECT_EQ(dialog.GetModalResult(), -1);
 }
+
+// Opened with the mouse, a menu left the focus in the dialog; the arrow keys
+// then moved on to the bar's own command "E&xit!", and Escape reached the
+// dialog and ended it. A highlight that only follows the pointer takes no keys.
+TEST_F(DialogCommands, EscapeAfterArrowingOntoTheBarsCommandOnlyLeavesTheMenu) {
+    const struct {
+        const char* name;
+        bool byKeys;
+        Log log;
+        INT_PTR result;
+    } cases[] = {
+        {"menu opened with the mouse, Left onto the command", true, {}, -1},
+        {"the pointer over the command", false, {}, IDCANCEL},
+    };
+    for (const auto& c : cases) {
+        TestDialog fresh;
+        ASSERT_TRUE(fresh.Create());
+        ShowActive(fresh);
+        QMenuBar* bar = fresh.m_hWnd->findChild<QMenuBar*>();
+        ASSERT_NE(bar, nullptr);
+        QAction* edit = bar->actions().front();
+        QAction* exit = bar->actions().back();
+        if (c.byKeys) {
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(edit).center());
+            QWidget* popup = QApplication::activePopupWidget();
+            ASSERT_NE(qobject_cast<QMenu*>(popup), nullptr) << c.name;
+            QTest::keyClick(popup, Qt::Key_Left);
+        } else {
+            SendMouse(bar, QEvent::MouseMove, Qt::NoButton, Qt::NoButton,
+                      bar->actionGeometry(exit).center());
+        }
+        ASSERT_EQ(QApplication::activePopupWidget(), nullptr) << c.name;
+        ASSERT_EQ(bar->activeAction(), exit) << c.name;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        EXPECT_EQ(fresh.log, c.log) << c.name;
+        EXPECT_EQ(fresh.GetModalResult(), c.result) << c.name;
+        if (c.byKeys) {
+            EXPECT_EQ(bar->activeAction(), nullptr) << c.name << ": the menu is left";
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            EXPECT_EQ(fresh.GetModalResult(), IDCANCEL)
+                << c.name << ": then Escape is the dialog's";
+        }
+    }
+}

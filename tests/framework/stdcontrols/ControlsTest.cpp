@@ -45,6 +45,33 @@ TEST_F(Controls, AListBoxKeepsItsLinesInTheOrderAddedWithTheirExactBytes) {
     EXPECT_EQ(list->GetCount(), 0);
 }
 
+TEST_F(Controls, ADoubleClickOnALineNotifiesTheParentWhenTheListBoxAsksForIt) {
+    const struct {
+        const char* name;
+        bool notify;
+        bool onLine;
+        std::vector<std::string> log;
+    } cases[] = {
+        {"a line, LBS_NOTIFY", true, true, {"line double"}},
+        {"below the lines", true, false, {}},
+        {"a line, no LBS_NOTIFY", false, true, {}},
+    };
+    for (const auto& c : cases) {
+        TestDialog fresh;
+        ASSERT_TRUE(fresh.Create());
+        ShowActive(fresh);
+        CWnd* list = fresh.GetDlgItem(TestIds::kList);
+        static_cast<CListBox*>(list)->AddString("one");
+        if (!c.notify)
+            list->ModifyStyle(LBS_NOTIFY, 0);
+        auto* widget = qobject_cast<QListWidget*>(list->m_hWnd);
+        const QRect line = widget->visualItemRect(widget->item(0));
+        const QPoint at = c.onLine ? line.center() : QPoint(line.center().x(), line.bottom() + 8);
+        QTest::mouseDClick(widget->viewport(), Qt::LeftButton, {}, at);
+        EXPECT_EQ(fresh.log, c.log) << c.name;
+    }
+}
+
 TEST_F(Controls, ALineWiderThanTheListBoxIsCutAtItsEdgeAndNeverScrolledSideways) {
     auto* list = static_cast<CListBox*>(dialog.GetDlgItem(TestIds::kList));
     list->AddString(kWide);

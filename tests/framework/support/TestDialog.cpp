@@ -20,6 +20,7 @@ const CommandMap& TestDialog::GetCommandMap() const {
         {TestIds::kBrowse, &TestDialog::OnBrowse},
         {TestIds::kDraw, &TestDialog::OnDraw},
         {TestIds::kDraw, BN_DOUBLECLICKED, &TestDialog::OnDrawDouble},
+        {TestIds::kList, LBN_DBLCLK, &TestDialog::OnLineDouble},
     });
     return map;
 }

@@ -16,7 +16,8 @@
 //   kPath   <- m_path, "at most 10 characters" (a static: not checked)
 // and a command map that logs what reaches it: kFind "find", EN_CHANGE of
 // kText "change" (then runs onChange), kBrowse "browse" (then runs
-// onBrowse), BN_CLICKED of kDraw "draw", BN_DOUBLECLICKED of kDraw "double".
+// onBrowse), BN_CLICKED of kDraw "draw", BN_DOUBLECLICKED of kDraw "double",
+// LBN_DBLCLK of kList "line double".
 class TestDialog : public CDialog {
 public:
     explicit TestDialog(CWnd* parent = nullptr) : CDialog(TestIds::kDialog, parent) {}
@@ -41,4 +42,5 @@ private:
     void OnBrowse();
     void OnDraw() { log.push_back("draw"); }
     void OnDrawDouble() { log.push_back("double"); }
+    void OnLineDouble() { log.push_back("line double"); }
 };
