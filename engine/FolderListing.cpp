@@ -87,9 +87,17 @@ FolderListing::OpenResult FolderListing::OpenFile(int folderFd, const Entry& ent
         if (!S_ISREG(st.st_mode))
             return OpenResult::Skipped;
     }
-    // Non-blocking, so that a FIFO swapped in after the listing cannot block.
+    // The entry may have been replaced since it was listed: the open does not
+    // block (a FIFO), and the opened file is read only when it is regular (not
+    // a device such as /dev/zero, which never ends).
     fd = ::openat(folderFd, entry.name.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return OpenResult::Failed;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        fd = -1;
+        return OpenResult::Skipped;
+    }
     return OpenResult::Opened;
 }

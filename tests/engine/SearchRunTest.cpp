@@ -1,64 +1,16 @@
-#include "SearchRun.h"
-#include "FolderSearch.h"
+#include "Gate.h"
 #include "SearchHooks.h"
+#include "SearchTrace.h"
 #include "TempTree.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <condition_variable>
 #include <cstdlib>
-#include <mutex>
 #include <random>
 #include <string>
 #include <vector>
 
 namespace {
-// Everything a search tells its owner, in order.
-struct Trace : SearchObserver {
-    void OnFolderEntered(const std::string& path) override { events.push_back("enter " + path); }
-    void OnOpenError(const std::string& path) override { events.push_back("error " + path); }
-    std::vector<std::string> events;
-    std::vector<std::string> records;
-    bool found = false;
-    bool operator==(const Trace& other) const {
-        return events == other.events && records == other.records && found == other.found;
-    }
-};
-
-void Describe(const MatchList& matches, Trace& trace) {
-    for (int i = 0; i < matches.GetCount(); ++i) {
-        const MatchRecord& record = matches.GetAt(i);
-        std::string text = record.GetPath();
-        for (int k = 0; k < record.GetLineCount(); ++k) {
-            text += "\n\t";
-            text += record.GetLine(k);
-        }
-        trace.records.push_back(text);
-    }
-}
-
-Trace Plain(const std::string& pattern, const std::string& start, const SearchOptions& options) {
-    Trace trace;
-    MatchList matches;
-    trace.found = FolderSearch(pattern, options, matches, trace).RunSearch(start);
-    Describe(matches, trace);
-    return trace;
-}
-
-Trace Fast(const std::string& pattern, const std::string& start, const SearchOptions& options,
-           unsigned threads, size_t ringSlots = 0, const SearchHooks* hooks = nullptr) {
-    Trace trace;
-    MatchList matches;
-    SearchTuning tuning;
-    tuning.threads = threads;
-    tuning.ringSlots = ringSlots;
-    tuning.hooks = hooks;
-    trace.found = RunSearch(pattern, start, options, matches, trace, tuning);
-    Describe(matches, trace);
-    return trace;
-}
-
 template <size_t N> const char* Pick(std::mt19937& random, const char* const (&from)[N]) {
     return from[random() % N];
 }
@@ -182,7 +134,7 @@ TEST(SearchRun, CancelKeepsTheRecordsMadeSoFar) {
         tuning.threads = threads;
         tuning.cancel = &trace.cancel;
         RunSearch("hit", tree.Root(), options, matches, trace, tuning);
-        Describe(matches, trace);
+        trace.Describe(matches);
         EXPECT_EQ(trace.events.size(), 5u);
         ASSERT_LE(trace.records.size(), 5u);
         EXPECT_TRUE(std::equal(trace.records.begin(), trace.records.end(), all.records.begin()));
@@ -205,26 +157,6 @@ TEST(SearchRun, AgreesOnATreeOfMostlyEmptyFoldersLargerThanTheRing) {
         EXPECT_EQ(Fast("hit", tree.Root(), options, run.threads, run.ringSlots), expected)
             << "threads " << run.threads << " ring " << run.ringSlots;
 }
-
-namespace {
-// Waits with a deadline, so that a fault makes the test fail, never hang.
-class Gate {
-public:
-    void Open(bool& flag) {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        flag = true;
-        m_changed.notify_all();
-    }
-    template <class Ready> bool WaitFor(Ready ready) {
-        std::unique_lock<std::mutex> lock(m_mutex);
-        return m_changed.wait_for(lock, std::chrono::seconds(30), ready);
-    }
-
-private:
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
-};
-} // namespace
 
 // Regression: a slot was handed to its next item while the thread that had
 // claimed the previous one had not read it yet; that thread then scanned

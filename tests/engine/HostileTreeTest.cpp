@@ -1,0 +1,95 @@
+#include "SearchHooks.h"
+#include "SearchTrace.h"
+#include "TempTree.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <fcntl.h>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+// Cancels a search that outlives its deadline, so that a hang fails the test
+// instead of blocking it.
+class Watchdog {
+public:
+    Watchdog()
+        : m_thread([this] {
+              std::unique_lock<std::mutex> lock(m_mutex);
+              if (!m_ended.wait_for(lock, std::chrono::seconds(30), [this] { return m_done; }))
+                  cancel = true;
+          }) {}
+    ~Watchdog() {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_done = true;
+        }
+        m_ended.notify_all();
+        m_thread.join();
+    }
+    std::atomic<bool> cancel{false};
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_ended;
+    bool m_done = false;
+    std::thread m_thread;
+};
+
+SearchOptions TxtOnly() {
+    SearchOptions options;
+    options.Ext1 = "txt";
+    options.Ext2 = options.Ext3 = "";
+    options.IgnoreExt = 0;
+    options.Max = 100000;
+    return options;
+}
+} // namespace
+
+// Regression: a file listed as a regular file and replaced, before it was
+// opened, by a link to /dev/zero was read for ever; a FIFO put in its place
+// was read too, taking the data meant for another program. Only regular
+// files are read, whatever the listing said.
+TEST(HostileTree, AFileSwappedBeforeItIsOpenedIsReadOnlyWhenRegular) {
+    for (const unsigned threads : {1u, 2u}) {
+        TempTree tree;
+        tree.File("a.txt", "hit a\n");
+        tree.File("b.txt", "hit b\n");
+        tree.File("c.txt", "hit c\n");
+        tree.Link("zero", "/dev/zero");
+        tree.Fifo("fifo");
+        const int fifo = ::open(tree.Path("fifo").c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+        ASSERT_GE(fifo, 0);
+        const std::string queued = "hit in the pipe\n";
+        ASSERT_EQ(::write(fifo, queued.data(), queued.size()), ssize_t(queued.size()));
+
+        SearchHooks hooks;
+        hooks.opening = [&tree](const std::string& path) {
+            if (path == tree.Path("a.txt"))
+                ::rename(tree.Path("zero").c_str(), path.c_str());
+            else if (path == tree.Path("b.txt"))
+                ::rename(tree.Path("fifo").c_str(), path.c_str());
+        };
+        Watchdog watchdog;
+        SearchTuning tuning;
+        tuning.threads = threads;
+        tuning.hooks = &hooks;
+        tuning.cancel = &watchdog.cancel;
+        const Trace trace = Fast("hit", tree.Root(), TxtOnly(), tuning);
+
+        EXPECT_FALSE(watchdog.cancel) << "the search did not end, " << threads << " threads";
+        EXPECT_EQ(trace.records, std::vector<std::string>{tree.Path("c.txt") + "\n\thit c"});
+        EXPECT_EQ(trace.events, std::vector<std::string>{"enter " + tree.Root()});
+        char left[64];
+        EXPECT_EQ(::read(fifo, left, sizeof left), ssize_t(queued.size()))
+            << "the FIFO was read, " << threads << " threads";
+        ::close(fifo);
+    }
+}
