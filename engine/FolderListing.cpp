@@ -1,6 +1,7 @@
 #include "FolderListing.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -15,8 +16,13 @@ unsigned char Fold(unsigned char c) {
 bool KindOf(int folderFd, const char* name, unsigned char type, FolderListing::Kind& kind) {
     if (type == DT_UNKNOWN) {
         struct stat st;
-        if (::fstatat(folderFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
-            return false;
+        if (::fstatat(folderFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
+            // In a folder without search permission nothing can be looked
+            // at: the entry is kept as a file, which then cannot be opened.
+            if (errno != EACCES)
+                return false;
+            st.st_mode = S_IFREG;
+        }
         type = S_ISDIR(st.st_mode)   ? DT_DIR
                : S_ISREG(st.st_mode) ? DT_REG
                : S_ISLNK(st.st_mode) ? DT_LNK
@@ -52,8 +58,9 @@ bool FolderListing::Before(std::string_view a, std::string_view b) {
 
 bool FolderListing::Read(int folderFd) {
     m_entries.clear();
-    // The stream gets its own descriptor: closedir closes it, not the caller's.
-    const int own = ::openat(folderFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    // The stream gets a duplicate of the descriptor, which closedir closes.
+    // (Opening "." inside the folder instead would need search permission.)
+    const int own = ::fcntl(folderFd, F_DUPFD_CLOEXEC, 0);
     if (own < 0)
         return false;
     DIR* dir = ::fdopendir(own);
@@ -61,6 +68,8 @@ bool FolderListing::Read(int folderFd) {
         ::close(own);
         return false;
     }
+    // The duplicate shares the reading position: start from the first entry.
+    ::rewinddir(dir);
     while (const dirent* d = ::readdir(dir)) {
         if (std::strcmp(d->d_name, ".") == 0 || std::strcmp(d->d_name, "..") == 0)
             continue;

@@ -1,3 +1,4 @@
+#include "ChildProcess.h"
 #include "SearchHooks.h"
 #include "SearchTrace.h"
 #include "TempTree.h"
@@ -92,4 +93,46 @@ TEST(HostileTree, AFileSwappedBeforeItIsOpenedIsReadOnlyWhenRegular) {
             << "the FIFO was read, " << threads << " threads";
         ::close(fifo);
     }
+}
+
+// Regression: a folder that can be read but not searched (mode 644) was
+// passed over in silence, because listing it opened "." inside it, which
+// needs search permission. Its files cannot be opened, and say so.
+TEST(HostileTree, AFolderWithoutSearchPermissionReportsItsFiles) {
+    TempTree tree;
+    tree.File("locked/a.txt", "hit\n");
+    tree.File("locked/sub/b.txt", "hit\n");
+    tree.File("open.txt", "hit\n");
+    tree.Mode("", 0755);
+    tree.Mode("locked", 0644);
+    const std::string root = tree.Root();
+    Trace expected;
+    expected.events = {"enter " + root, "enter " + root + "/locked",
+                       "error " + root + "/locked/a.txt", "enter " + root + "/locked/sub"};
+    expected.records = {root + "/open.txt\n\thit"};
+    expected.found = true;
+
+    const std::string answer = ChildProcess::Run([&]() -> std::string {
+        std::string why;
+        if (!ChildProcess::DropPrivileges(why))
+            return ChildProcess::kSkip + why;
+        if (::access(root.c_str(), R_OK | X_OK) != 0)
+            return ChildProcess::kSkip + ("the unprivileged user cannot reach " + root);
+        if (::access((root + "/locked/a.txt").c_str(), F_OK) == 0)
+            return ChildProcess::kSkip + std::string("permissions do not apply to this user");
+        std::string differences;
+        const std::string plain = Plain("hit", root, TxtOnly()).Differences(expected);
+        if (!plain.empty())
+            differences += "plain search:\n" + plain;
+        for (const unsigned threads : {1u, 2u}) {
+            const std::string fast = Fast("hit", root, TxtOnly(), threads).Differences(expected);
+            if (!fast.empty())
+                differences += std::to_string(threads) + " threads:\n" + fast;
+        }
+        return differences;
+    });
+    tree.Mode("locked", 0755);
+    if (answer.rfind(ChildProcess::kSkip, 0) == 0)
+        GTEST_SKIP() << answer;
+    EXPECT_EQ(answer, "");
 }

@@ -100,3 +100,8 @@ void TempTree::Fifo(const std::string& relative) {
     Parents(relative);
     Check(::mkfifo(Path(relative).c_str(), 0644) == 0, "mkfifo " + relative);
 }
+
+void TempTree::Mode(const std::string& relative, unsigned mode) {
+    const std::string path = relative.empty() ? m_root : Path(relative);
+    Check(::chmod(path.c_str(), static_cast<mode_t>(mode)) == 0, "chmod " + path);
+}

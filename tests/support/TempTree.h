@@ -19,6 +19,8 @@ public:
     void Folder(const std::string& relative);
     void Link(const std::string& relative, const std::string& target);
     void Fifo(const std::string& relative);
+    // Sets the permission bits of an entry ("" for the root).
+    void Mode(const std::string& relative, unsigned mode);
 
 private:
     void Parents(const std::string& relative);
