@@ -40,7 +40,7 @@ struct FolderWalker::Frame {
 };
 
 FolderWalker::FolderWalker(std::string startFolder, std::vector<std::string> masks)
-    : m_start(std::move(startFolder)), m_startRecordFolder(PathText::AbsoluteNormal(m_start)),
+    : m_start(std::move(startFolder)), m_startRecordFolder(PathText::RecordFolder(m_start)),
       m_masks(std::move(masks)), m_root(std::make_unique<Node>()) {}
 
 FolderWalker::~FolderWalker() = default;

@@ -9,7 +9,9 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -135,4 +137,39 @@ TEST(HostileTree, AFolderWithoutSearchPermissionReportsItsFiles) {
     if (answer.rfind(ChildProcess::kSkip, 0) == 0)
         GTEST_SKIP() << answer;
     EXPECT_EQ(answer, "");
+}
+
+// Regression: with the start folder "lnk/..", where lnk links to a/b, the
+// records named files beside lnk (the lexical normalisation took "lnk/.." for
+// the tree's root), while the folder searched was a. A record path names the
+// file that was read: where a ".." follows a link, the start folder is
+// resolved physically.
+TEST(HostileTree, RecordPathsNameTheFilesReadWhenTheStartFolderGoesUpFromALink) {
+    TempTree tree;
+    tree.File("a/b/y.txt", "hit in b\n");
+    tree.File("a/x.txt", "hit in a\n");
+    tree.File("x.txt", "hit at the root\n");
+    tree.Link("lnk", "a/b");
+    const std::string root = tree.Root();
+    const std::string physical =
+        std::unique_ptr<char, void (*)(void*)>(::realpath(root.c_str(), nullptr), ::free).get();
+    const struct {
+        std::string start;
+        std::string folder; // of the records
+        std::vector<std::string> records;
+    } cases[] = {
+        {"lnk/..", physical + "/a", {"b/y.txt\n\thit in b", "x.txt\n\thit in a"}},
+        {"lnk/../../a", physical + "/a", {"b/y.txt\n\thit in b", "x.txt\n\thit in a"}},
+        {"a/b/..", root + "/a", {"b/y.txt\n\thit in b", "x.txt\n\thit in a"}},
+        {"lnk", root + "/lnk", {"y.txt\n\thit in b"}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> records;
+        for (const std::string& record : c.records)
+            records.push_back(c.folder + "/" + record);
+        EXPECT_EQ(Plain("hit", root + "/" + c.start, TxtOnly()).records, records) << c.start;
+        for (const unsigned threads : {1u, 2u})
+            EXPECT_EQ(Fast("hit", root + "/" + c.start, TxtOnly(), threads).records, records)
+                << c.start << ", " << threads << " threads";
+    }
 }
