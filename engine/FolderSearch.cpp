@@ -61,7 +61,7 @@ void FolderSearch::SearchFolder(const std::string& folder, const std::string& ma
             if (LimitReached())
                 walker.StopEntering(item.seq);
             else
-                m_observer.OnFolderEntered(item.path);
+                m_observer.OnFolderEntered(item.FolderPath());
             continue;
         }
         int fd = -1;
@@ -69,7 +69,7 @@ void FolderSearch::SearchFolder(const std::string& folder, const std::string& ma
         case FolderListing::OpenResult::Skipped:
             continue;
         case FolderListing::OpenResult::Failed:
-            m_observer.OnOpenError(item.path);
+            m_observer.OnOpenError(item.FilePath());
             continue;
         case FolderListing::OpenResult::Opened:
             break;
@@ -78,7 +78,7 @@ void FolderSearch::SearchFolder(const std::string& folder, const std::string& ma
         const int count = ScanFile(m_matcher, fd, *record);
         ::close(fd);
         if (count > 0) {
-            record->SetPath(item.path);
+            record->SetPath(item.FilePath());
             m_matches.Add(std::move(record));
             m_found = true;
         }

@@ -22,15 +22,12 @@ struct FolderWalker::Node {
 };
 
 struct FolderWalker::Frame {
-    Frame(Node* n, const std::string* childName, std::string status, std::string record,
-          uint64_t seq)
-        : node(n), name(childName), statusPath(std::move(status)), recordFolder(std::move(record)),
-          enterSeq(seq) {}
+    Frame(Node* n, const std::string* childName, std::shared_ptr<const WalkPath> at, uint64_t seq)
+        : node(n), name(childName), place(std::move(at)), enterSeq(seq) {}
 
     Node* node;
     const std::string* name; // in the parent's listing; null for the start folder
-    std::string statusPath;
-    std::string recordFolder;
+    std::shared_ptr<const WalkPath> place;
     uint64_t enterSeq;
     std::shared_ptr<FolderHandle> dir;
     bool opened = false;
@@ -40,10 +37,23 @@ struct FolderWalker::Frame {
 };
 
 FolderWalker::FolderWalker(std::string startFolder, std::vector<std::string> masks)
-    : m_start(std::move(startFolder)), m_startRecordFolder(PathText::RecordFolder(m_start)),
+    : m_start(std::move(startFolder)),
+      m_startPlace(std::make_shared<WalkPath>(m_start, PathText::RecordFolder(m_start))),
       m_masks(std::move(masks)), m_root(std::make_unique<Node>()) {}
 
-FolderWalker::~FolderWalker() = default;
+FolderWalker::~FolderWalker() {
+    // The listing of a deep tree is taken apart node by node, not by recursion.
+    std::vector<std::unique_ptr<Node>> doomed;
+    doomed.push_back(std::move(m_root));
+    while (!doomed.empty()) {
+        std::unique_ptr<Node> node = std::move(doomed.back());
+        doomed.pop_back();
+        for (Node::Child& child : node->children) {
+            if (child.node)
+                doomed.push_back(std::move(child.node));
+        }
+    }
+}
 
 void FolderWalker::StopEntering(uint64_t seq) {
     uint64_t current = m_stopSeq.load();
@@ -59,10 +69,11 @@ bool FolderWalker::Next(WalkItem& item) {
             m_started = true;
             if (m_walk >= m_masks.size() || Stopped())
                 return false;
-            m_stack.emplace_back(m_root.get(), nullptr, m_start, m_startRecordFolder, m_seq);
+            m_stack.emplace_back(m_root.get(), nullptr, m_startPlace, m_seq);
             item.kind = WalkItem::Kind::Enter;
             item.seq = item.folderSeq = m_seq++;
-            item.path = m_start;
+            item.place = m_startPlace;
+            item.folder.reset();
             return true;
         }
         Frame& top = m_stack.back();
@@ -82,13 +93,11 @@ bool FolderWalker::Next(WalkItem& item) {
                 continue;
             if (!child.node)
                 child.node = std::make_unique<Node>();
-            std::string statusPath = top.statusPath + "/" + child.name;
             item.kind = WalkItem::Kind::Enter;
             item.seq = item.folderSeq = m_seq++;
-            item.path = statusPath;
-            std::string recordFolder = PathText::Join(top.recordFolder, child.name);
-            m_stack.emplace_back(child.node.get(), &child.name, std::move(statusPath),
-                                 std::move(recordFolder), item.seq);
+            item.place = std::make_shared<WalkPath>(top.place, child.name);
+            item.folder.reset();
+            m_stack.emplace_back(child.node.get(), &child.name, item.place, item.seq);
             return true;
         }
         if ((child.masks & (1u << m_walk)) == 0)
@@ -96,7 +105,7 @@ bool FolderWalker::Next(WalkItem& item) {
         item.kind = WalkItem::Kind::File;
         item.seq = m_seq++;
         item.folderSeq = top.enterSeq;
-        item.path = PathText::Join(top.recordFolder, child.name);
+        item.place = top.place;
         item.folder = top.dir;
         item.entry.name = child.name;
         item.entry.kind = child.kind;

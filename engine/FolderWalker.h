@@ -41,7 +41,7 @@ private:
     bool Stopped() const { return m_stopSeq.load() != UINT64_MAX; }
 
     std::string m_start;
-    std::string m_startRecordFolder;
+    std::shared_ptr<const WalkPath> m_startPlace;
     std::vector<std::string> m_masks;
     std::unique_ptr<Node> m_root;
     std::vector<Frame> m_stack;

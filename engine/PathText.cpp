@@ -68,11 +68,3 @@ std::string PathText::RecordFolder(std::string_view folder) {
     std::unique_ptr<char, void (*)(void*)> physical(::realpath(full.c_str(), nullptr), ::free);
     return physical ? std::string(physical.get()) : normal;
 }
-
-std::string PathText::Join(std::string_view folder, std::string_view name) {
-    std::string joined(folder);
-    if (joined.empty() || joined.back() != '/')
-        joined += '/';
-    joined += name;
-    return joined;
-}

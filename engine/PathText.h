@@ -11,8 +11,6 @@ public:
     // components, ".." taken lexically), unless a ".." in it goes back over a symbolic link (whose
     // target may have another parent); then the folder's physical path.
     static std::string RecordFolder(std::string_view folder);
-    // `folder` and `name` with one separator between them ("/" + "a" gives "/a").
-    static std::string Join(std::string_view folder, std::string_view name);
 
 private:
     // The lexically normal form of an absolute path; `crossesLink` tells

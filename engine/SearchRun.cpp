@@ -38,7 +38,7 @@ void SearchRun::Scan(BlockScanner& scanner, ScanSlot& slot) {
     WalkItem& item = slot.item;
     if (!Dropped(item)) {
         if (m_tuning.hooks && m_tuning.hooks->opening)
-            m_tuning.hooks->opening(item.path);
+            m_tuning.hooks->opening(item.FilePath());
         int fd = -1;
         slot.open = FolderListing::OpenFile(item.folder->Fd(), item.entry, fd);
         if (slot.open == FolderListing::OpenResult::Opened) {
@@ -57,7 +57,7 @@ void SearchRun::CommitEnter(FolderWalker& walker, const WalkItem& folder) {
             m_limitSeq = folder.seq;
         walker.StopEntering(folder.seq);
     } else {
-        m_observer.OnFolderEntered(folder.path);
+        m_observer.OnFolderEntered(folder.FolderPath());
     }
 }
 
@@ -66,11 +66,11 @@ bool SearchRun::CommitFile(ScanSlot& slot) {
     if (item.folderSeq >= m_limitSeq.load())
         return false;
     if (slot.open == FolderListing::OpenResult::Failed)
-        m_observer.OnOpenError(item.path);
+        m_observer.OnOpenError(item.FilePath());
     if (slot.count == 0)
         return false;
     auto record = std::make_unique<MatchRecord>(std::move(slot.record));
-    record->SetPath(item.path);
+    record->SetPath(item.FilePath());
     m_matches.Add(std::move(record));
     return true;
 }

@@ -1,6 +1,7 @@
 #include "ChildProcess.h"
 #include "SearchHooks.h"
 #include "SearchTrace.h"
+#include "StackThread.h"
 #include "TempTree.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <fstream>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -44,6 +46,26 @@ private:
     std::condition_variable m_ended;
     bool m_done = false;
     std::thread m_thread;
+};
+
+// A field of /proc/self/status, in kB; -1 when it cannot be read.
+long StatusKb(const std::string& field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.compare(0, field.size() + 1, field + ":") == 0)
+            return std::atol(line.c_str() + field.size() + 1);
+    }
+    return -1;
+}
+
+// Counts what a search reports, keeping no path: a test of a deep tree must
+// not hold a path per level itself.
+struct Tally : SearchObserver {
+    void OnFolderEntered(const std::string&) override { ++entered; }
+    void OnOpenError(const std::string&) override { ++errors; }
+    size_t entered = 0;
+    size_t errors = 0;
 };
 
 SearchOptions TxtOnly() {
@@ -172,4 +194,56 @@ TEST(HostileTree, RecordPathsNameTheFilesReadWhenTheStartFolderGoesUpFromALink) 
             EXPECT_EQ(Fast("hit", root + "/" + c.start, TxtOnly(), threads).records, records)
                 << c.start << ", " << threads << " threads";
     }
+}
+
+// Regression: each walk frame kept the whole status path and record path of
+// its folder, so memory grew with the square of the depth (30,000 levels
+// took 2.1 GB). The walk runs on a thread with a 1 MB stack, which nothing
+// may need per level either.
+TEST(HostileTree, MemoryGrowsWithTheDepthNotItsSquare) {
+    const int depth = 30000;
+    TempTree tree(TempTree::Place::Memory);
+    tree.Chain("top", "d", depth, "hit.txt", "hit\n");
+    std::string expectedPath = tree.Path("top");
+    for (int level = 0; level < depth; ++level)
+        expectedPath += "/d";
+    expectedPath += "/hit.txt";
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    const long boundKb = 1200 * 1024; // the sanitizers' own bookkeeping
+#else
+    const long boundKb = 200 * 1024;
+#endif
+    const std::string answer = ChildProcess::Run(
+        [&]() -> std::string {
+            std::string problems;
+            for (const unsigned threads : {0u, 2u}) {
+                const std::string run =
+                    threads == 0 ? "plain search: " : std::to_string(threads) + " threads: ";
+                std::ofstream("/proc/self/clear_refs") << "5"; // resets the peak
+                const long before = StatusKb("VmRSS");
+                Tally tally;
+                MatchList matches;
+                const bool started = StackThread::Run(1 << 20, [&] {
+                    if (threads == 0) {
+                        FolderSearch("hit", TxtOnly(), matches, tally).RunSearch(tree.Root());
+                    } else {
+                        SearchTuning tuning;
+                        tuning.threads = threads;
+                        RunSearch("hit", tree.Root(), TxtOnly(), matches, tally, tuning);
+                    }
+                });
+                const long grown = StatusKb("VmHWM") - before;
+                if (!started)
+                    return run + "no thread";
+                if (tally.entered != size_t(depth) + 2 || tally.errors != 0)
+                    problems += run + std::to_string(tally.entered) + " folders entered\n";
+                if (matches.GetCount() != 1 || matches.GetAt(0).GetPath() != expectedPath)
+                    problems += run + "the record at the bottom is missing\n";
+                if (before < 0 || grown > boundKb)
+                    problems += run + "grew by " + std::to_string(grown / 1024) + " MB\n";
+            }
+            return problems;
+        },
+        600);
+    EXPECT_EQ(answer, "");
 }
