@@ -35,6 +35,7 @@ private:
     bool LimitReached() const { return m_matches.GetCount() >= m_options.Max; }
 
     LineMatcher m_matcher;
+    size_t m_folderDescriptors; // the search's descriptor budget
     const SearchOptions& m_options;
     MatchList& m_matches;
     SearchObserver& m_observer;

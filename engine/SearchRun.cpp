@@ -1,6 +1,7 @@
 #include "SearchRun.h"
 
 #include "BlockScanner.h"
+#include "DescriptorBudget.h"
 #include "FolderSearch.h"
 #include "ScanRing.h"
 #include "SearchHooks.h"
@@ -26,11 +27,12 @@ bool SearchRun::Dropped(const WalkItem& file) const {
 }
 
 bool SearchRun::Run(const std::string& startFolder) {
-    FolderWalker walker(startFolder, FolderSearch::BuildMasks(m_options));
     unsigned threads = m_tuning.threads;
     if (threads == 0)
         threads = std::thread::hardware_concurrency();
     threads = std::clamp(threads, 1u, SearchTuning::kMaxThreads);
+    FolderWalker walker(startFolder, FolderSearch::BuildMasks(m_options),
+                        DescriptorBudget::ForSearch(threads));
     return threads == 1 ? RunSequential(walker) : RunParallel(walker, threads);
 }
 
@@ -79,7 +81,7 @@ bool SearchRun::RunSequential(FolderWalker& walker) {
     BlockScanner scanner(m_pattern, m_options.IgnoreCaps != 0, m_tuning.prefilter);
     ScanSlot slot;
     bool found = false;
-    while (!Cancelled() && walker.Next(slot.item)) {
+    while (!Cancelled() && walker.Next(slot.item) == FolderWalker::Step::Item) {
         if (slot.item.kind == WalkItem::Kind::Enter) {
             CommitEnter(walker, slot.item);
             continue;
@@ -133,9 +135,15 @@ bool SearchRun::RunParallel(FolderWalker& walker, unsigned threads) {
         }
         if (!walkEnded && !ring.Full() && entered.size() < slots) {
             ScanSlot& back = ring.Back();
-            if (!walker.Next(back.item)) {
+            const FolderWalker::Step step = walker.Next(back.item);
+            if (step == FolderWalker::Step::Ended) {
                 walkEnded = true;
                 ring.Close();
+            } else if (step == FolderWalker::Step::Blocked) {
+                // Queued files hold the folder descriptors the walk may have:
+                // a file lets go of its folder when its scan is done. (Only
+                // files in the ring hold folders, so the ring is not empty.)
+                ring.WaitFront();
             } else if (back.item.kind == WalkItem::Kind::Enter) {
                 entered.push_back({std::move(back.item), ring.Published()});
             } else {

@@ -9,8 +9,9 @@
 #include <string>
 
 // One step of a folder walk, in walk order: a folder to enter, or a file
-// whose name holds the walk's mask. Items are made, copied and let go of on
-// the walk's thread; a scanning thread only reads the item it has claimed.
+// whose name holds the walk's mask. Items are made and copied on the walk's
+// thread, which alone lets go of their places; a scanning thread reads the
+// item it has claimed and lets go of its folder when the scan is done.
 struct WalkItem {
     enum class Kind { Enter, File };
     Kind kind = Kind::Enter;
