@@ -50,6 +50,7 @@ std::vector<std::string> FolderSearch::BuildMasks(const SearchOptions& options) 
 
 bool FolderSearch::RunSearch(const std::string& startFolder) {
     m_found = false;
+    m_records = m_matches.GetCount();
     m_folderDescriptors = DescriptorBudget::ForSearch(1);
     for (const std::string& mask : BuildMasks(m_options))
         SearchFolder(startFolder, mask);
@@ -79,12 +80,15 @@ void FolderSearch::SearchFolder(const std::string& folder, const std::string& ma
             break;
         }
         auto record = std::make_unique<MatchRecord>();
+        m_observer.OnWaiting();
         const int count = ScanFile(m_matcher, fd, *record);
         ::close(fd);
         if (count > 0) {
             record->SetPath(item.FilePath());
-            m_matches.Add(std::move(record));
+            ++m_records;
             m_found = true;
+            if (m_observer.OnRecordCommitted(*record))
+                m_matches.Add(std::move(record));
         }
     }
 }

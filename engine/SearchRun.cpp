@@ -15,7 +15,7 @@
 SearchRun::SearchRun(std::string_view pattern, const SearchOptions& options, MatchList& matches,
                      SearchObserver& observer, const SearchTuning& tuning)
     : m_pattern(pattern), m_options(options), m_matches(matches), m_observer(observer),
-      m_tuning(tuning) {}
+      m_tuning(tuning), m_records(matches.GetCount()) {}
 
 bool SearchRun::Cancelled() const {
     return m_tuning.cancel != nullptr && m_tuning.cancel->load(std::memory_order_relaxed);
@@ -54,7 +54,7 @@ void SearchRun::Scan(BlockScanner& scanner, ScanSlot& slot) {
 void SearchRun::CommitEnter(FolderWalker& walker, const WalkItem& folder) {
     // The limit is tested only on entering a folder; the folders entered
     // before are still searched to their end.
-    if (m_matches.GetCount() >= m_options.Max) {
+    if (m_records >= m_options.Max) {
         if (folder.seq < m_limitSeq.load())
             m_limitSeq = folder.seq;
         walker.StopEntering(folder.seq);
@@ -73,7 +73,9 @@ bool SearchRun::CommitFile(ScanSlot& slot) {
         return false;
     auto record = std::make_unique<MatchRecord>(std::move(slot.record));
     record->SetPath(item.FilePath());
-    m_matches.Add(std::move(record));
+    ++m_records;
+    if (m_observer.OnRecordCommitted(*record))
+        m_matches.Add(std::move(record));
     return true;
 }
 
@@ -89,6 +91,7 @@ bool SearchRun::RunSequential(FolderWalker& walker) {
         slot.open = FolderListing::OpenResult::Skipped;
         slot.count = 0;
         slot.record.Clear();
+        m_observer.OnWaiting();
         Scan(scanner, slot);
         if (Cancelled())
             break;
@@ -143,7 +146,7 @@ bool SearchRun::RunParallel(FolderWalker& walker, unsigned threads) {
                 // Queued files hold the folder descriptors the walk may have:
                 // a file lets go of its folder when its scan is done. (Only
                 // files in the ring hold folders, so the ring is not empty.)
-                ring.WaitFront();
+                Wait(ring);
             } else if (back.item.kind == WalkItem::Kind::Enter) {
                 entered.push_back({std::move(back.item), ring.Published()});
             } else {
@@ -154,13 +157,18 @@ bool SearchRun::RunParallel(FolderWalker& walker, unsigned threads) {
         if (ring.Empty())
             break; // the walk has ended and everything is committed
         // Scans stop soon after a cancel, so this wait ends then too.
-        ring.WaitFront();
+        Wait(ring);
     }
     m_stop = true;
     ring.Close();
     for (std::thread& thread : scanning)
         thread.join();
     return found;
+}
+
+void SearchRun::Wait(ScanRing& ring) {
+    m_observer.OnWaiting();
+    ring.WaitFront();
 }
 
 bool RunSearch(std::string_view pattern, const std::string& startFolder,

@@ -236,3 +236,69 @@ TEST(SearchRun, NoQueuedFileIsOpenedAfterACancel) {
         EXPECT_EQ(matches.GetCount(), 0);
     }
 }
+
+namespace {
+// Passes records on as they come and keeps none, as the command line does.
+struct Streaming : Trace {
+    bool OnRecordCommitted(const MatchRecord& record) override {
+        gate.Open(reported[records.size()]);
+        records.push_back(record.GetPath());
+        log.push_back("record");
+        return false;
+    }
+    void OnWaiting() override { log.push_back("waiting"); }
+    Gate gate;
+    bool reported[8] = {};
+    std::vector<std::string> log;
+};
+} // namespace
+
+// Each record reaches the observer as soon as it is committed, before a
+// later file is opened, and the observer hears that the search waits before
+// it does; the records the observer does not keep still count toward the
+// limit. Here the opening of each file waits for the record before it, with
+// a deadline.
+TEST(SearchRun, ReportsEachRecordAsItIsCommitted) {
+    TempTree tree;
+    for (int i = 0; i < 8; ++i)
+        tree.File("f" + std::to_string(i) + "/hit.txt", "hit\n");
+    SearchOptions options;
+    options.Max = 6;
+    const Trace expected = Plain("hit", tree.Root(), options);
+    std::vector<std::string> paths;
+    for (const std::string& record : expected.records)
+        paths.push_back(record.substr(0, record.find('\n')));
+    ASSERT_EQ(paths.size(), 6u);
+
+    for (const unsigned threads : {0u, 1u, 2u, 3u}) {
+        Streaming streaming;
+        SearchHooks hooks;
+        hooks.opening = [&](const std::string& path) {
+            if (threads == 1)
+                streaming.log.push_back("scan"); // the scan runs on the owner's thread
+            const size_t index = static_cast<size_t>(path[path.size() - 9] - '0');
+            if (index > 0 && index < paths.size() &&
+                !streaming.gate.WaitFor([&] { return streaming.reported[index - 1]; }))
+                ADD_FAILURE() << "no record before the file " << path << ", " << threads
+                              << " threads";
+        };
+        hooks.waiting = [&](uint64_t) { streaming.log.push_back("wait"); };
+        MatchList matches;
+        SearchTuning tuning;
+        tuning.threads = threads;
+        tuning.hooks = &hooks;
+        streaming.found =
+            threads == 0 ? FolderSearch("hit", options, matches, streaming).RunSearch(tree.Root())
+                         : RunSearch("hit", tree.Root(), options, matches, streaming, tuning);
+        EXPECT_EQ(streaming.records, paths) << threads << " threads";
+        EXPECT_EQ(streaming.events, expected.events) << threads << " threads";
+        EXPECT_TRUE(streaming.found);
+        EXPECT_EQ(matches.GetCount(), 0);
+        for (size_t i = 0; i < streaming.log.size(); ++i) {
+            if (streaming.log[i] == "wait" || streaming.log[i] == "scan") {
+                EXPECT_TRUE(i > 0 && streaming.log[i - 1] == "waiting")
+                    << "a wait without a report, " << threads << " threads";
+            }
+        }
+    }
+}
