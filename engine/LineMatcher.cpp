@@ -48,19 +48,25 @@ bool LineMatcher::MatchLine(std::string_view line) {
     return false;
 }
 
+bool LineMatcher::Match(size_t p, size_t t) {
+    const Walk walk = MatchAt(p, t);
+    return walk == Walk::Repeat ? MatchPairs(p, t) : walk == Walk::Match;
+}
+
 // A starred pair is tried with the shortest run first: the rest after it is
 // tried at the pair's position, and when it fails, the run takes one more
 // byte (MatchRepeat). A true answer ends the whole line test at once, so a
 // pair's position is marked failed as soon as the rest did not match there:
 // if a longer run succeeds, the marks are never read again.
-bool LineMatcher::Match(size_t p, size_t t) {
+bool LineMatcher::MatchPairs(size_t p, size_t t) {
     m_open.clear();
+    Walk walk = Walk::Repeat;
     for (;;) {
-        Walk walk = MatchAt(p, t);
         if (walk == Walk::Repeat) {
             if (!HasFailed(p, t)) {
                 m_open.push_back({p, t});
                 p += 2;
+                walk = MatchAt(p, t);
                 continue;
             }
             walk = Walk::Fail;
@@ -69,6 +75,7 @@ bool LineMatcher::Match(size_t p, size_t t) {
             return true;
         if (!MatchRepeat(p, t))
             return false;
+        walk = MatchAt(p, t);
     }
 }
 

@@ -39,6 +39,8 @@ private:
 
     // Does the pattern from byte p match the text from byte t?
     bool Match(size_t p, size_t t);
+    // The same, with p at a starred pair.
+    bool MatchPairs(size_t p, size_t t);
     // Walks pattern and text together through the plain bytes from (p, t), up
     // to the end of the pattern (Match), a byte that does not match (Fail) or
     // a starred pair (Repeat, with p at it).
