@@ -1,12 +1,18 @@
 #pragma once
 
+#include "DescriptorBudget.h"
+
 #include <unistd.h>
 
-// An open folder descriptor, closed when the last user lets go of it.
+// An open folder descriptor, counted in its search's budget and closed when
+// the last user lets go of it. The budget outlives its handles.
 class FolderHandle {
 public:
-    explicit FolderHandle(int fd) : m_fd(fd) {}
-    ~FolderHandle() { ::close(m_fd); }
+    FolderHandle(int fd, DescriptorBudget& budget) : m_fd(fd), m_budget(budget) { m_budget.Take(); }
+    ~FolderHandle() {
+        ::close(m_fd);
+        m_budget.Give();
+    }
     FolderHandle(const FolderHandle&) = delete;
     FolderHandle& operator=(const FolderHandle&) = delete;
 
@@ -14,4 +20,5 @@ public:
 
 private:
     int m_fd;
+    DescriptorBudget& m_budget;
 };

@@ -3,6 +3,7 @@
 #include "NameOrder.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -13,8 +14,13 @@ namespace {
 bool KindOf(int folderFd, const char* name, unsigned char type, FolderListing::Kind& kind) {
     if (type == DT_UNKNOWN) {
         struct stat st;
-        if (::fstatat(folderFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
-            return false;
+        if (::fstatat(folderFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
+            // In a folder without search permission nothing can be looked
+            // at: the entry is kept as a file, which then cannot be opened.
+            if (errno != EACCES)
+                return false;
+            st.st_mode = S_IFREG;
+        }
         type = S_ISDIR(st.st_mode)   ? DT_DIR
                : S_ISREG(st.st_mode) ? DT_REG
                : S_ISLNK(st.st_mode) ? DT_LNK
@@ -38,8 +44,9 @@ bool KindOf(int folderFd, const char* name, unsigned char type, FolderListing::K
 
 bool FolderListing::Read(int folderFd) {
     m_entries.clear();
-    // The stream gets its own descriptor: closedir closes it, not the caller's.
-    const int own = ::openat(folderFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    // The stream gets a duplicate of the descriptor, which closedir closes.
+    // (Opening "." inside the folder instead would need search permission.)
+    const int own = ::fcntl(folderFd, F_DUPFD_CLOEXEC, 0);
     if (own < 0)
         return false;
     DIR* dir = ::fdopendir(own);
@@ -47,6 +54,8 @@ bool FolderListing::Read(int folderFd) {
         ::close(own);
         return false;
     }
+    // The duplicate shares the reading position: start from the first entry.
+    ::rewinddir(dir);
     while (const dirent* d = ::readdir(dir)) {
         if (std::strcmp(d->d_name, ".") == 0 || std::strcmp(d->d_name, "..") == 0)
             continue;
@@ -73,9 +82,17 @@ FolderListing::OpenResult FolderListing::OpenFile(int folderFd, const Entry& ent
         if (!S_ISREG(st.st_mode))
             return OpenResult::Skipped;
     }
-    // Non-blocking, so that a FIFO swapped in after the listing cannot block.
+    // The entry may have been replaced since it was listed: the open does not
+    // block (a FIFO), and the opened file is read only when it is regular (not
+    // a device such as /dev/zero, which never ends).
     fd = ::openat(folderFd, entry.name.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return OpenResult::Failed;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        fd = -1;
+        return OpenResult::Skipped;
+    }
     return OpenResult::Opened;
 }

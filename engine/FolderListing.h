@@ -26,8 +26,8 @@ public:
     // Opens a subfolder without following links; -1 when it cannot be opened.
     static int OpenFolder(int folderFd, const std::string& name);
     // Opens a file entry for reading. Regular files and links to regular
-    // files open; anything else is skipped; a file or link target that cannot
-    // be opened fails.
+    // files open; anything else is skipped, also when the entry has changed
+    // since it was listed; a file or link target that cannot be opened fails.
     static OpenResult OpenFile(int folderFd, const Entry& entry, int& fd);
 
 private:

@@ -1,5 +1,6 @@
 #include "FolderSearch.h"
 
+#include "DescriptorBudget.h"
 #include "FolderListing.h"
 #include "FolderWalker.h"
 #include "LineReader.h"
@@ -27,7 +28,8 @@ std::string Mask(const std::string& ext, LetterCase letterCase) {
 
 FolderSearch::FolderSearch(std::string_view pattern, const SearchOptions& options,
                            MatchList& matches, SearchObserver& observer)
-    : m_matcher(pattern, options.IgnoreCaps != 0), m_options(options), m_matches(matches),
+    : m_matcher(pattern, options.IgnoreCaps != 0),
+      m_folderDescriptors(DescriptorBudget::ForSearch(1)), m_options(options), m_matches(matches),
       m_observer(observer) {}
 
 std::vector<std::string> FolderSearch::BuildMasks(const SearchOptions& options) {
@@ -48,20 +50,23 @@ std::vector<std::string> FolderSearch::BuildMasks(const SearchOptions& options) 
 
 bool FolderSearch::RunSearch(const std::string& startFolder) {
     m_found = false;
+    m_records = m_matches.GetCount();
+    m_folderDescriptors = DescriptorBudget::ForSearch(1);
     for (const std::string& mask : BuildMasks(m_options))
         SearchFolder(startFolder, mask);
     return m_found;
 }
 
 void FolderSearch::SearchFolder(const std::string& folder, const std::string& mask) {
-    FolderWalker walker(folder, {mask});
+    FolderWalker walker(folder, {mask}, m_folderDescriptors);
     WalkItem item;
-    while (walker.Next(item)) {
+    // Each file lets go of its folder before the next step: never Blocked.
+    while (walker.Next(item) == FolderWalker::Step::Item) {
         if (item.kind == WalkItem::Kind::Enter) {
             if (LimitReached())
                 walker.StopEntering(item.seq);
             else
-                m_observer.OnFolderEntered(item.path);
+                m_observer.OnFolderEntered(item.FolderPath());
             continue;
         }
         int fd = -1;
@@ -69,18 +74,21 @@ void FolderSearch::SearchFolder(const std::string& folder, const std::string& ma
         case FolderListing::OpenResult::Skipped:
             continue;
         case FolderListing::OpenResult::Failed:
-            m_observer.OnOpenError(item.path);
+            m_observer.OnOpenError(item.FilePath());
             continue;
         case FolderListing::OpenResult::Opened:
             break;
         }
         auto record = std::make_unique<MatchRecord>();
+        m_observer.OnWaiting();
         const int count = ScanFile(m_matcher, fd, *record);
         ::close(fd);
         if (count > 0) {
-            record->SetPath(item.path);
-            m_matches.Add(std::move(record));
+            record->SetPath(item.FilePath());
+            ++m_records;
             m_found = true;
+            if (m_observer.OnRecordCommitted(*record))
+                m_matches.Add(std::move(record));
         }
     }
 }

@@ -5,6 +5,7 @@
 #include "SearchObserver.h"
 #include "SearchOptions.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,7 +20,7 @@ public:
     FolderSearch(std::string_view pattern, const SearchOptions& options, MatchList& matches,
                  SearchObserver& observer);
 
-    // All walks from `startFolder`; true when at least one record was added.
+    // All walks from `startFolder`; true when at least one record was committed.
     bool RunSearch(const std::string& startFolder);
     // One walk of the tree under `folder` for `mask`.
     void SearchFolder(const std::string& folder, const std::string& mask);
@@ -32,11 +33,13 @@ public:
     static std::vector<std::string> BuildMasks(const SearchOptions& options);
 
 private:
-    bool LimitReached() const { return m_matches.GetCount() >= m_options.Max; }
+    bool LimitReached() const { return m_records >= m_options.Max; }
 
     LineMatcher m_matcher;
+    size_t m_folderDescriptors; // the search's descriptor budget
     const SearchOptions& m_options;
     MatchList& m_matches;
     SearchObserver& m_observer;
+    int64_t m_records = 0; // in the list before the search, and committed since
     bool m_found = false;
 };

@@ -3,11 +3,13 @@
 #include "PathText.h"
 #include "StartFolder.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 
 namespace {
-// How many folders along the walk's path keep their descriptor open.
+// At most this many folders on the walk's path keep their descriptor.
 constexpr size_t kOpenDepth = 64;
 } // namespace
 
@@ -23,28 +25,42 @@ struct FolderWalker::Node {
 };
 
 struct FolderWalker::Frame {
-    Frame(Node* n, const std::string* childName, std::string status, std::string record,
-          uint64_t seq)
-        : node(n), name(childName), statusPath(std::move(status)), recordFolder(std::move(record)),
-          enterSeq(seq) {}
+    Frame(Node* n, const std::string* childName, std::shared_ptr<const WalkPath> at, uint64_t seq)
+        : node(n), name(childName), place(std::move(at)), enterSeq(seq) {}
 
     Node* node;
     const std::string* name; // in the parent's listing; null for the start folder
-    std::string statusPath;
-    std::string recordFolder;
+    std::shared_ptr<const WalkPath> place;
     uint64_t enterSeq;
     std::shared_ptr<FolderHandle> dir;
-    bool opened = false;
+    bool opened = false; // tried; dir is null if it could not be opened or was let go of
     size_t next = 0;
-    dev_t dev = 0;
+    dev_t dev = 0; // kept when dir is let go of, to check it when opened again
     ino_t ino = 0;
 };
 
-FolderWalker::FolderWalker(std::string startFolder, std::vector<std::string> masks)
-    : m_start(std::move(startFolder)), m_startRecordFolder(PathText::AbsoluteNormal(m_start)),
-      m_masks(std::move(masks)), m_root(std::make_unique<Node>()) {}
+FolderWalker::FolderWalker(std::string startFolder, std::vector<std::string> masks,
+                           size_t folderDescriptors)
+    : m_start(std::move(startFolder)),
+      m_startPlace(std::make_shared<WalkPath>(m_start, PathText::RecordFolder(m_start))),
+      m_masks(std::move(masks)), m_budget(folderDescriptors),
+      // The rest of the budget is for the folders of queued files.
+      m_keepOpen(std::clamp<size_t>(folderDescriptors / 4, 2, kOpenDepth)),
+      m_root(std::make_unique<Node>()) {}
 
-FolderWalker::~FolderWalker() = default;
+FolderWalker::~FolderWalker() {
+    // The listing of a deep tree is taken apart node by node, not by recursion.
+    std::vector<std::unique_ptr<Node>> doomed;
+    doomed.push_back(std::move(m_root));
+    while (!doomed.empty()) {
+        std::unique_ptr<Node> node = std::move(doomed.back());
+        doomed.pop_back();
+        for (Node::Child& child : node->children) {
+            if (child.node)
+                doomed.push_back(std::move(child.node));
+        }
+    }
+}
 
 void FolderWalker::StopEntering(uint64_t seq) {
     uint64_t current = m_stopSeq.load();
@@ -52,29 +68,30 @@ void FolderWalker::StopEntering(uint64_t seq) {
     }
 }
 
-bool FolderWalker::Next(WalkItem& item) {
+FolderWalker::Step FolderWalker::Next(WalkItem& item) {
+    item.folder.reset();
     for (;;) {
         if (m_stack.empty()) {
             if (m_started)
                 ++m_walk;
             m_started = true;
             if (m_walk >= m_masks.size() || Stopped())
-                return false;
-            m_stack.emplace_back(m_root.get(), nullptr, m_start, m_startRecordFolder, m_seq);
+                return Step::Ended;
+            m_stack.emplace_back(m_root.get(), nullptr, m_startPlace, m_seq);
             item.kind = WalkItem::Kind::Enter;
             item.seq = item.folderSeq = m_seq++;
-            item.path = m_start;
-            return true;
+            item.place = m_startPlace;
+            return Step::Item;
         }
         Frame& top = m_stack.back();
-        if (top.enterSeq >= m_stopSeq.load()) {
-            Pop();
-            continue;
-        }
-        if (!top.opened)
-            Open(top);
-        if (!top.dir || top.next >= top.node->children.size()) {
-            Pop();
+        const bool refused = top.enterSeq >= m_stopSeq.load();
+        if (!refused && !top.opened && !Open(top))
+            return Step::Blocked;
+        if (!refused && top.dir && !top.node->listed && !List(top))
+            return Step::Blocked;
+        if (refused || !top.dir || top.next >= top.node->children.size()) {
+            if (!Pop())
+                return Step::Blocked;
             continue;
         }
         Node::Child& child = top.node->children[top.next++];
@@ -83,84 +100,146 @@ bool FolderWalker::Next(WalkItem& item) {
                 continue;
             if (!child.node)
                 child.node = std::make_unique<Node>();
-            std::string statusPath = top.statusPath + "/" + child.name;
             item.kind = WalkItem::Kind::Enter;
             item.seq = item.folderSeq = m_seq++;
-            item.path = statusPath;
-            std::string recordFolder = PathText::Join(top.recordFolder, child.name);
-            m_stack.emplace_back(child.node.get(), &child.name, std::move(statusPath),
-                                 std::move(recordFolder), item.seq);
-            return true;
+            item.place = std::make_shared<WalkPath>(top.place, child.name);
+            m_stack.emplace_back(child.node.get(), &child.name, item.place, item.seq);
+            return Step::Item;
         }
         if ((child.masks & (1u << m_walk)) == 0)
             continue;
         item.kind = WalkItem::Kind::File;
         item.seq = m_seq++;
         item.folderSeq = top.enterSeq;
-        item.path = PathText::Join(top.recordFolder, child.name);
+        item.place = top.place;
         item.folder = top.dir;
         item.entry.name = child.name;
         item.entry.kind = child.kind;
-        return true;
+        return Step::Item;
     }
 }
 
-void FolderWalker::Open(Frame& frame) {
+bool FolderWalker::Open(Frame& frame) {
+    if (!Room())
+        return false;
+    int fd = -1;
+    const Had had = Try([&] {
+        if (frame.name == nullptr) {
+            fd = StartFolder::Open(m_start);
+        } else {
+            // The parent is the frame below, which keeps its descriptor.
+            const Frame& parent = m_stack[m_stack.size() - 2];
+            fd = FolderListing::OpenFolder(parent.dir->Fd(), *frame.name);
+        }
+        return fd >= 0;
+    });
+    if (had == Had::Later)
+        return false;
     frame.opened = true;
-    int fd;
-    if (frame.name == nullptr) {
-        fd = StartFolder::Open(m_start);
-    } else {
-        const Frame& parent = m_stack[m_stack.size() - 2];
-        fd = parent.dir ? FolderListing::OpenFolder(parent.dir->Fd(), *frame.name) : -1;
+    if (had == Had::Yes)
+        Hold(frame, fd);
+    // Far from the walk's position, folders let go of their descriptors.
+    while (m_held > m_keepOpen && DropFarthest()) {
     }
-    if (fd < 0)
-        return;
-    frame.dir = std::make_shared<FolderHandle>(fd);
-    if (!frame.node->listed) {
-        frame.node->listed = true;
-        FolderListing listing;
-        if (listing.Read(fd)) {
-            for (const FolderListing::Entry& entry : listing.Entries()) {
-                uint32_t masks = 0;
-                for (size_t m = 0; m < m_masks.size(); ++m) {
-                    if (entry.name.find(m_masks[m]) != std::string::npos)
-                        masks |= 1u << m;
-                }
-                if (entry.kind == FolderListing::Kind::Folder || masks != 0)
-                    frame.node->children.push_back({entry.name, entry.kind, masks, nullptr});
-            }
-        }
-    }
-    // Far from the walk's position, a folder lets go of its descriptor.
-    if (m_stack.size() > kOpenDepth) {
-        Frame& far = m_stack[m_stack.size() - 1 - kOpenDepth];
-        struct stat st;
-        if (far.dir && ::fstat(far.dir->Fd(), &st) == 0) {
-            far.dev = st.st_dev;
-            far.ino = st.st_ino;
-            far.dir.reset();
-        }
-    }
+    return true;
 }
 
-void FolderWalker::Pop() {
-    std::shared_ptr<FolderHandle> child = std::move(m_stack.back().dir);
+bool FolderWalker::List(Frame& frame) {
+    FolderListing listing;
+    const Had had = Try([&] { return listing.Read(frame.dir->Fd()); });
+    if (had == Had::Later)
+        return false;
+    // A folder that cannot be listed is passed over as if it were empty.
+    frame.node->listed = true;
+    for (const FolderListing::Entry& entry : listing.Entries()) {
+        uint32_t masks = 0;
+        for (size_t m = 0; m < m_masks.size(); ++m) {
+            if (entry.name.find(m_masks[m]) != std::string::npos)
+                masks |= 1u << m;
+        }
+        if (entry.kind == FolderListing::Kind::Folder || masks != 0)
+            frame.node->children.push_back({entry.name, entry.kind, masks, nullptr});
+    }
+    return true;
+}
+
+bool FolderWalker::Pop() {
+    Frame& top = m_stack.back();
+    // A parent that let go of its descriptor is opened again through "..".
+    const bool reopen = m_stack.size() > 1 && top.dir && !m_stack[m_stack.size() - 2].dir;
+    int up = -1;
+    if (reopen) {
+        if (!Room())
+            return false;
+        const Had had = Try([&] {
+            up = ::openat(top.dir->Fd(), "..", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            return up >= 0;
+        });
+        if (had == Had::Later)
+            return false;
+    }
     // After the last walk no listing is needed again.
     if (m_walk + 1 >= m_masks.size())
-        m_stack.back().node->children.clear();
+        top.node->children.clear();
+    if (top.dir)
+        --m_held;
     m_stack.pop_back();
-    if (m_stack.empty() || !child)
-        return;
-    Frame& parent = m_stack.back();
-    if (parent.opened && !parent.dir) {
-        const int up = ::openat(child->Fd(), "..", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (up < 0)
-            return;
-        auto handle = std::make_shared<FolderHandle>(up);
+    m_lowest = std::min(m_lowest, m_stack.size());
+    if (up >= 0) {
+        Frame& parent = m_stack.back();
         struct stat st;
         // A folder moved away meanwhile: the rest of its parent is passed over.
-        if (::fstat(up, &st) == 0 && st.st_dev == parent.dev && st.st_ino == parent.ino)
-            parent.dir = std::move(handle);
+        if (::fstat(up, &st) == 0 && st.st_dev == parent.dev && st.st_ino == parent.ino) {
+            Hold(parent, up);
+            m_lowest = std::min(m_lowest, m_stack.size() - 1);
+        } else {
+            ::close(up);
+        }
     }
+    return true;
+}
+
+bool FolderWalker::Room() {
+    while (m_budget.Spent()) {
+        if (DropFarthest())
+            continue;
+        // Only the walk's own two folders are left: it may go past the budget
+        // by those, unless files it handed out hold some of it.
+        return !HeldByFiles();
+    }
+    return true;
+}
+
+FolderWalker::Had FolderWalker::Try(const std::function<bool()>& attempt) {
+    for (;;) {
+        if (attempt())
+            return Had::Yes;
+        if (errno != EMFILE && errno != ENFILE)
+            return Had::No;
+        if (DropFarthest())
+            continue;
+        return HeldByFiles() ? Had::Later : Had::No;
+    }
+}
+
+bool FolderWalker::DropFarthest() {
+    while (m_lowest + 2 < m_stack.size()) {
+        Frame& far = m_stack[m_lowest++];
+        if (!far.dir)
+            continue;
+        struct stat st;
+        if (::fstat(far.dir->Fd(), &st) == 0) {
+            far.dev = st.st_dev;
+            far.ino = st.st_ino;
+        }
+        far.dir.reset();
+        --m_held;
+        return true;
+    }
+    return false;
+}
+
+void FolderWalker::Hold(Frame& frame, int fd) {
+    frame.dir = std::make_shared<FolderHandle>(fd, m_budget);
+    ++m_held;
 }

@@ -22,6 +22,7 @@ LineMatcher::LineMatcher(std::string_view pattern, bool ignoreCaps)
             ++p;
         }
     }
+    m_open.reserve(m_repeats);
 }
 
 bool LineMatcher::MatchLine(std::string_view line) {
@@ -38,48 +39,76 @@ bool LineMatcher::MatchLine(std::string_view line) {
             m_failed.resize(m_repeats * m_rowWords);
     }
     if (!m_pattern.empty() && m_pattern[0] == '^')
-        return MatchAt(1, 0);
+        return Match(1, 0);
     // The end of the line is a start position too: '$' and 'x*' match there.
     for (size_t start = 0; start <= m_length; ++start) {
-        if (MatchAt(0, start))
+        if (Match(0, start))
             return true;
     }
     return false;
 }
 
-bool LineMatcher::MatchAt(size_t p, size_t t) {
-    const size_t n = m_pattern.size();
-    for (;; ++p, ++t) {
-        if (p == n)
+bool LineMatcher::Match(size_t p, size_t t) {
+    const Walk walk = MatchAt(p, t);
+    return walk == Walk::Repeat ? MatchPairs(p, t) : walk == Walk::Match;
+}
+
+// A starred pair is tried with the shortest run first: the rest after it is
+// tried at the pair's position, and when it fails, the run takes one more
+// byte (MatchRepeat). A true answer ends the whole line test at once, so a
+// pair's position is marked failed as soon as the rest did not match there:
+// if a longer run succeeds, the marks are never read again.
+bool LineMatcher::MatchPairs(size_t p, size_t t) {
+    m_open.clear();
+    Walk walk = Walk::Repeat;
+    for (;;) {
+        if (walk == Walk::Repeat) {
+            if (!HasFailed(p, t)) {
+                m_open.push_back({p, t});
+                p += 2;
+                walk = MatchAt(p, t);
+                continue;
+            }
+            walk = Walk::Fail;
+        }
+        if (walk == Walk::Match)
             return true;
-        const unsigned char c = m_pattern[p];
-        if (p + 1 < n && m_pattern[p + 1] == '*')
-            return MatchRepeat(p, t);
-        if (c == '$' && p + 1 == n)
-            return t == m_length;
-        if (t == m_length || !(c == '?' || SameByte(c, m_text[t])))
+        if (!MatchRepeat(p, t))
             return false;
+        walk = MatchAt(p, t);
     }
 }
 
-// Shortest run first. A true answer ends the whole line test at once, so a
-// position is marked failed as soon as the rest did not match there: if the
-// longer runs succeed, the marks are never read again.
-bool LineMatcher::MatchRepeat(size_t p, size_t t) {
-    const unsigned char starred = m_pattern[p];
-    for (;;) {
-        if (HasFailed(p, t))
-            return false;
-        if (MatchAt(p + 2, t))
-            return true;
-        MarkFailed(p, t);
-        if (t == m_length)
-            return false;
-        // The starred byte is compared exactly: case folding does not apply.
-        if (starred != '?' && m_text[t] != starred)
-            return false;
-        ++t;
+LineMatcher::Walk LineMatcher::MatchAt(size_t& p, size_t& t) const {
+    const size_t n = m_pattern.size();
+    for (;; ++p, ++t) {
+        if (p == n)
+            return Walk::Match;
+        const unsigned char c = m_pattern[p];
+        if (p + 1 < n && m_pattern[p + 1] == '*')
+            return Walk::Repeat;
+        if (c == '$' && p + 1 == n)
+            return t == m_length ? Walk::Match : Walk::Fail;
+        if (t == m_length || !(c == '?' || SameByte(c, m_text[t])))
+            return Walk::Fail;
     }
+}
+
+bool LineMatcher::MatchRepeat(size_t& p, size_t& t) {
+    while (!m_open.empty()) {
+        Open& pair = m_open.back();
+        MarkFailed(pair.p, pair.t);
+        const unsigned char starred = m_pattern[pair.p];
+        // The starred byte is compared exactly: case folding does not apply.
+        const bool grows = pair.t < m_length && (starred == '?' || m_text[pair.t] == starred);
+        if (grows && !HasFailed(pair.p, pair.t + 1)) {
+            p = pair.p + 2;
+            t = ++pair.t;
+            return true;
+        }
+        m_open.pop_back();
+    }
+    return false;
 }
 
 bool LineMatcher::SameByte(unsigned char patternByte, unsigned char textByte) const {

@@ -1,10 +1,13 @@
 #include "PathText.h"
 
+#include <cstdlib>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
-std::string PathText::AbsoluteNormal(std::string_view path) {
+namespace {
+std::string Absolute(std::string_view path) {
     std::string full;
     if (path.empty() || path[0] != '/') {
         std::unique_ptr<char, void (*)(void*)> cwd(::getcwd(nullptr, 0), ::free);
@@ -13,37 +16,55 @@ std::string PathText::AbsoluteNormal(std::string_view path) {
         full += '/';
     }
     full += path;
+    return full;
+}
 
+std::string Joined(const std::vector<std::string_view>& parts) {
+    if (parts.empty())
+        return "/";
+    std::string path;
+    for (const std::string_view part : parts) {
+        path += '/';
+        path += part;
+    }
+    return path;
+}
+
+bool IsLink(const std::string& path) {
+    struct stat st;
+    return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+} // namespace
+
+std::string PathText::Normal(std::string_view absolute, bool& crossesLink) {
     std::vector<std::string_view> parts;
-    const std::string_view text(full);
     size_t pos = 0;
-    while (pos <= text.size()) {
-        size_t slash = text.find('/', pos);
+    while (pos <= absolute.size()) {
+        size_t slash = absolute.find('/', pos);
         if (slash == std::string_view::npos)
-            slash = text.size();
-        const std::string_view part = text.substr(pos, slash - pos);
+            slash = absolute.size();
+        const std::string_view part = absolute.substr(pos, slash - pos);
         if (part == "..") {
-            if (!parts.empty())
+            if (!parts.empty()) {
+                if (!crossesLink && IsLink(Joined(parts)))
+                    crossesLink = true;
                 parts.pop_back();
+            }
         } else if (!part.empty() && part != ".") {
             parts.push_back(part);
         }
         pos = slash + 1;
     }
-    if (parts.empty())
-        return "/";
-    std::string normal;
-    for (const std::string_view part : parts) {
-        normal += '/';
-        normal += part;
-    }
-    return normal;
+    return Joined(parts);
 }
 
-std::string PathText::Join(std::string_view folder, std::string_view name) {
-    std::string joined(folder);
-    if (joined.empty() || joined.back() != '/')
-        joined += '/';
-    joined += name;
-    return joined;
+std::string PathText::RecordFolder(std::string_view folder) {
+    const std::string full = Absolute(folder);
+    bool crossesLink = false;
+    std::string normal = Normal(full, crossesLink);
+    if (!crossesLink)
+        return normal;
+    // Where the path cannot be resolved, the folder cannot be opened either.
+    std::unique_ptr<char, void (*)(void*)> physical(::realpath(full.c_str(), nullptr), ::free);
+    return physical ? std::string(physical.get()) : normal;
 }

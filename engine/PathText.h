@@ -6,9 +6,14 @@
 // Path texts as the search builds them. Paths are bytes; the separator is '/'.
 class PathText {
 public:
-    // The absolute, lexically normal form: relative to the current directory,
-    // without empty, "." and ".." components (".." is taken lexically).
-    static std::string AbsoluteNormal(std::string_view path);
-    // `folder` and `name` with one separator between them ("/" + "a" gives "/a").
-    static std::string Join(std::string_view folder, std::string_view name);
+    // The absolute path of a start folder as records name it: relative to the
+    // current directory, lexically normal (without empty, "." and ".."
+    // components, ".." taken lexically), unless a ".." in it goes back over a symbolic link (whose
+    // target may have another parent); then the folder's physical path.
+    static std::string RecordFolder(std::string_view folder);
+
+private:
+    // The lexically normal form of an absolute path; `crossesLink` tells
+    // whether a ".." took away a component that is a link.
+    static std::string Normal(std::string_view absolute, bool& crossesLink);
 };

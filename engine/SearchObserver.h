@@ -2,8 +2,10 @@
 
 #include <string>
 
-// What a search tells its owner while it runs. The engine itself never prints
-// or shows anything.
+class MatchRecord;
+
+// What a search tells its owner while it runs, in walk order. The engine
+// itself never prints or shows anything.
 class SearchObserver {
 public:
     virtual ~SearchObserver() = default;
@@ -11,4 +13,11 @@ public:
     virtual void OnFolderEntered(const std::string& path) = 0;
     // A selected file cannot be opened; `path` is its full path.
     virtual void OnOpenError(const std::string& path) = 0;
+    // A record is committed. True keeps it: it joins the match list. An owner
+    // that passes records on as they come returns false: the record is then
+    // freed at once, and still counts toward the limit on records.
+    virtual bool OnRecordCommitted(const MatchRecord&) { return true; }
+    // No further record is ready: the search is about to wait for a file's
+    // scan, or to scan one itself. A moment to pass on what it has reported.
+    virtual void OnWaiting() {}
 };

@@ -1,6 +1,7 @@
 #include "SearchRun.h"
 
 #include "BlockScanner.h"
+#include "DescriptorBudget.h"
 #include "FolderSearch.h"
 #include "ScanRing.h"
 #include "SearchHooks.h"
@@ -14,7 +15,7 @@
 SearchRun::SearchRun(std::string_view pattern, const SearchOptions& options, MatchList& matches,
                      SearchObserver& observer, const SearchTuning& tuning)
     : m_pattern(pattern), m_options(options), m_matches(matches), m_observer(observer),
-      m_tuning(tuning) {}
+      m_tuning(tuning), m_records(matches.GetCount()) {}
 
 bool SearchRun::Cancelled() const {
     return m_tuning.cancel != nullptr && m_tuning.cancel->load(std::memory_order_relaxed);
@@ -26,11 +27,12 @@ bool SearchRun::Dropped(const WalkItem& file) const {
 }
 
 bool SearchRun::Run(const std::string& startFolder) {
-    FolderWalker walker(startFolder, FolderSearch::BuildMasks(m_options));
     unsigned threads = m_tuning.threads;
     if (threads == 0)
         threads = std::thread::hardware_concurrency();
     threads = std::clamp(threads, 1u, SearchTuning::kMaxThreads);
+    FolderWalker walker(startFolder, FolderSearch::BuildMasks(m_options),
+                        DescriptorBudget::ForSearch(threads));
     return threads == 1 ? RunSequential(walker) : RunParallel(walker, threads);
 }
 
@@ -38,7 +40,7 @@ void SearchRun::Scan(BlockScanner& scanner, ScanSlot& slot) {
     WalkItem& item = slot.item;
     if (!Dropped(item)) {
         if (m_tuning.hooks && m_tuning.hooks->opening)
-            m_tuning.hooks->opening(item.path);
+            m_tuning.hooks->opening(item.FilePath());
         int fd = -1;
         slot.open = FolderListing::OpenFile(item.folder->Fd(), item.entry, fd);
         if (slot.open == FolderListing::OpenResult::Opened) {
@@ -52,12 +54,12 @@ void SearchRun::Scan(BlockScanner& scanner, ScanSlot& slot) {
 void SearchRun::CommitEnter(FolderWalker& walker, const WalkItem& folder) {
     // The limit is tested only on entering a folder; the folders entered
     // before are still searched to their end.
-    if (m_matches.GetCount() >= m_options.Max) {
+    if (m_records >= m_options.Max) {
         if (folder.seq < m_limitSeq.load())
             m_limitSeq = folder.seq;
         walker.StopEntering(folder.seq);
     } else {
-        m_observer.OnFolderEntered(folder.path);
+        m_observer.OnFolderEntered(folder.FolderPath());
     }
 }
 
@@ -66,12 +68,14 @@ bool SearchRun::CommitFile(ScanSlot& slot) {
     if (item.folderSeq >= m_limitSeq.load())
         return false;
     if (slot.open == FolderListing::OpenResult::Failed)
-        m_observer.OnOpenError(item.path);
+        m_observer.OnOpenError(item.FilePath());
     if (slot.count == 0)
         return false;
     auto record = std::make_unique<MatchRecord>(std::move(slot.record));
-    record->SetPath(item.path);
-    m_matches.Add(std::move(record));
+    record->SetPath(item.FilePath());
+    ++m_records;
+    if (m_observer.OnRecordCommitted(*record))
+        m_matches.Add(std::move(record));
     return true;
 }
 
@@ -79,7 +83,7 @@ bool SearchRun::RunSequential(FolderWalker& walker) {
     BlockScanner scanner(m_pattern, m_options.IgnoreCaps != 0, m_tuning.prefilter);
     ScanSlot slot;
     bool found = false;
-    while (!Cancelled() && walker.Next(slot.item)) {
+    while (!Cancelled() && walker.Next(slot.item) == FolderWalker::Step::Item) {
         if (slot.item.kind == WalkItem::Kind::Enter) {
             CommitEnter(walker, slot.item);
             continue;
@@ -87,6 +91,7 @@ bool SearchRun::RunSequential(FolderWalker& walker) {
         slot.open = FolderListing::OpenResult::Skipped;
         slot.count = 0;
         slot.record.Clear();
+        m_observer.OnWaiting();
         Scan(scanner, slot);
         if (Cancelled())
             break;
@@ -133,9 +138,15 @@ bool SearchRun::RunParallel(FolderWalker& walker, unsigned threads) {
         }
         if (!walkEnded && !ring.Full() && entered.size() < slots) {
             ScanSlot& back = ring.Back();
-            if (!walker.Next(back.item)) {
+            const FolderWalker::Step step = walker.Next(back.item);
+            if (step == FolderWalker::Step::Ended) {
                 walkEnded = true;
                 ring.Close();
+            } else if (step == FolderWalker::Step::Blocked) {
+                // Queued files hold the folder descriptors the walk may have:
+                // a file lets go of its folder when its scan is done. (Only
+                // files in the ring hold folders, so the ring is not empty.)
+                Wait(ring);
             } else if (back.item.kind == WalkItem::Kind::Enter) {
                 entered.push_back({std::move(back.item), ring.Published()});
             } else {
@@ -146,13 +157,18 @@ bool SearchRun::RunParallel(FolderWalker& walker, unsigned threads) {
         if (ring.Empty())
             break; // the walk has ended and everything is committed
         // Scans stop soon after a cancel, so this wait ends then too.
-        ring.WaitFront();
+        Wait(ring);
     }
     m_stop = true;
     ring.Close();
     for (std::thread& thread : scanning)
         thread.join();
     return found;
+}
+
+void SearchRun::Wait(ScanRing& ring) {
+    m_observer.OnWaiting();
+    ring.WaitFront();
 }
 
 bool RunSearch(std::string_view pattern, const std::string& startFolder,

@@ -12,6 +12,7 @@
 #include <string_view>
 
 class BlockScanner;
+class ScanRing;
 struct ScanSlot;
 
 // The search: all walks over one listing of the tree, files scanned by a pool
@@ -24,7 +25,7 @@ public:
     SearchRun(std::string_view pattern, const SearchOptions& options, MatchList& matches,
               SearchObserver& observer, const SearchTuning& tuning);
 
-    // True when at least one record was added.
+    // True when at least one record was committed.
     bool Run(const std::string& startFolder);
 
 private:
@@ -39,19 +40,24 @@ private:
     void Scan(BlockScanner& scanner, ScanSlot& slot);
     // Hands a folder entry, or a scanned file, to the owner in walk order.
     void CommitEnter(FolderWalker& walker, const WalkItem& folder);
-    bool CommitFile(ScanSlot& slot); // true when it added a record
+    bool CommitFile(ScanSlot& slot); // true when it committed a record
+    // Tells the observer that no further record is ready, then sleeps until
+    // the oldest item in the ring is done.
+    void Wait(ScanRing& ring);
 
     std::string m_pattern;
     const SearchOptions& m_options;
     MatchList& m_matches;
     SearchObserver& m_observer;
     SearchTuning m_tuning;
+    int64_t m_records; // in the list before the search, and committed since
     std::atomic<uint64_t> m_limitSeq{UINT64_MAX};
     std::atomic<bool> m_stop{false};
 };
 
 // Runs a whole search from `startFolder`, reporting to `observer`; true when
-// at least one record was added to `matches` (which the caller has emptied).
+// at least one record was committed. The records the observer keeps are added
+// to `matches` (which the caller has emptied).
 bool RunSearch(std::string_view pattern, const std::string& startFolder,
                const SearchOptions& options, MatchList& matches, SearchObserver& observer,
                const SearchTuning& tuning = SearchTuning());

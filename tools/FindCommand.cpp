@@ -1,10 +1,14 @@
 #include "FindCommand.h"
 
+#include "OutputStream.h"
+#include "RecordPrinter.h"
 #include "SearchRun.h"
 
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <sys/stat.h>
 
 namespace {
@@ -15,40 +19,58 @@ std::string Usage() {
                              defaults.Ext4 + "," + defaults.Ext5;
     extensions.erase(extensions.find_last_not_of(',') + 1);
     return "Usage: vodizuzi-find [OPTIONS] PATTERN FOLDER\n"
-           "Prints each file under FOLDER holding a line that matches PATTERN,\n"
-           "followed by its matching lines, each after a tab.\n"
+           "Prints each file under FOLDER holding a line that matches PATTERN: its path\n"
+           "on a line of its own, then its matching lines, each after a tab. In PATTERN,\n"
+           "^ at the start and $ at the end anchor, ? is any one byte, and a byte\n"
+           "followed by * is any number of that byte.\n"
            "\n"
            "  --ext=LIST         extensions in slot order, comma-separated, at most five,\n"
            "                     empty slots allowed (\"txt,,diz\"); default \"" +
            extensions +
            "\"\n"
-           "  --ignore-caps=0|1  default " +
+           "  --ignore-caps=0|1  1: letters match in either case; default " +
            std::to_string(defaults.IgnoreCaps) +
            "\n"
-           "  --ignore-ext=0|1   default " +
+           "  --ignore-ext=0|1   1: each extension in lower and in upper case; default " +
            std::to_string(defaults.IgnoreExt) +
            "\n"
-           "  --max=N            default " +
+           "  --max=N            no folder is entered once N files are printed, N from\n"
+           "                     -2147483648 to 2147483647; default " +
            std::to_string(defaults.Max) +
            "\n"
+           "  --threads=N        threads that read files, 1 to " +
+           std::to_string(SearchTuning::kMaxThreads) +
+           "; default one per core\n"
            "  --progress         report each folder entered on standard error: "
            "\"Searching PATH\"\n"
            "  --help             this text\n"
            "\n"
-           "Exit status: 0 when something was found, 1 when nothing was, 2 on a usage "
-           "error.\n";
+           "Files are printed in a fixed order, each as soon as it and the files before\n"
+           "it are searched. A file's matching lines are gathered before it is printed,\n"
+           "so a single huge file with many matching lines is held in memory while it is\n"
+           "searched. Paths and lines are printed byte for byte: a name holding a line\n"
+           "feed is printed across two lines, so its record cannot be told from the ones\n"
+           "around it.\n"
+           "\n"
+           "Exit status: 0 when something was found, 1 when nothing was, 2 on a usage\n"
+           "error or when standard output cannot be written.\n";
 }
 
-bool ReadInt(const std::string& text, long min, long max, int32_t& value) {
-    if (text.empty())
-        return false;
+// Reads the value TEXT of the option NAME, a whole number from min to max;
+// otherwise leaves `value` as it is and says what the option takes.
+void ReadInt(const std::string& name, const std::string& text, long min, long max, int32_t& value,
+             std::string& problem) {
     errno = 0;
     char* end = nullptr;
     const long number = std::strtol(text.c_str(), &end, 10);
-    if (errno != 0 || *end != '\0' || number < min || number > max)
-        return false;
-    value = static_cast<int32_t>(number);
-    return true;
+    if (!text.empty() && errno == 0 && *end == '\0' && number >= min && number <= max) {
+        value = static_cast<int32_t>(number);
+        return;
+    }
+    const std::string range = min == 0 && max == 1 ? "0 or 1"
+                                                   : "a number from " + std::to_string(min) +
+                                                         " to " + std::to_string(max);
+    problem = name + " takes " + range + ", not '" + text + "'";
 }
 
 bool ReadExtensions(const std::string& list, SearchOptions& options) {
@@ -68,36 +90,6 @@ bool ReadExtensions(const std::string& list, SearchOptions& options) {
     }
 }
 
-// Prints what the search reports: progress and files that cannot be opened.
-class ReportPrinter : public SearchObserver {
-public:
-    ReportPrinter(std::FILE* err, bool progress) : m_err(err), m_progress(progress) {}
-    void OnFolderEntered(const std::string& path) override {
-        if (m_progress)
-            std::fprintf(m_err, "Searching %s\n", path.c_str());
-    }
-    void OnOpenError(const std::string& path) override {
-        std::fprintf(m_err, "Error opening file: %s\n", path.c_str());
-    }
-
-private:
-    std::FILE* m_err;
-    bool m_progress;
-};
-
-void PrintRecords(const MatchList& matches, std::FILE* out) {
-    for (int i = 0; i < matches.GetCount(); ++i) {
-        const MatchRecord& record = matches.GetAt(i);
-        std::fwrite(record.GetPath().data(), 1, record.GetPath().size(), out);
-        std::fputc('\n', out);
-        for (int line = 0; line < record.GetLineCount(); ++line) {
-            const std::string_view text = record.LineView(line);
-            std::fputc('\t', out);
-            std::fwrite(text.data(), 1, text.size(), out);
-            std::fputc('\n', out);
-        }
-    }
-}
 } // namespace
 
 bool FindCommand::ParseOption(const std::string& arg, std::string& problem) {
@@ -113,20 +105,15 @@ bool FindCommand::ParseOption(const std::string& arg, std::string& problem) {
         if (!ReadExtensions(value, m_options))
             problem = "--ext takes at most five extensions";
     } else if (name == "--ignore-caps" && hasValue) {
-        if (!ReadInt(value, 0, 1, m_options.IgnoreCaps))
-            problem = "--ignore-caps takes 0 or 1, not '" + value + "'";
+        ReadInt(name, value, 0, 1, m_options.IgnoreCaps, problem);
     } else if (name == "--ignore-ext" && hasValue) {
-        if (!ReadInt(value, 0, 1, m_options.IgnoreExt))
-            problem = "--ignore-ext takes 0 or 1, not '" + value + "'";
+        ReadInt(name, value, 0, 1, m_options.IgnoreExt, problem);
     } else if (name == "--threads" && hasValue) {
         int32_t threads = 0;
-        if (!ReadInt(value, 1, SearchTuning::kMaxThreads, threads))
-            problem = "--threads takes a number from 1 to " +
-                      std::to_string(SearchTuning::kMaxThreads) + ", not '" + value + "'";
+        ReadInt(name, value, 1, SearchTuning::kMaxThreads, threads, problem);
         m_tuning.threads = static_cast<unsigned>(threads);
     } else if (name == "--max" && hasValue) {
-        if (!ReadInt(value, INT32_MIN, INT32_MAX, m_options.Max))
-            problem = "--max takes a whole number, not '" + value + "'";
+        ReadInt(name, value, INT32_MIN, INT32_MAX, m_options.Max, problem);
     } else {
         problem = "unknown option '" + arg + "'";
     }
@@ -167,21 +154,27 @@ bool FindCommand::Parse(const std::vector<std::string>& args, std::string& probl
     return true;
 }
 
-int FindCommand::Run(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
+int FindCommand::Run(const std::vector<std::string>& args, int out, std::FILE* err) {
     std::string problem;
     if (!Parse(args, problem)) {
         std::fprintf(err, "vodizuzi-find: %s (see --help)\n", problem.c_str());
         return kUsageError;
     }
+    OutputStream output(out);
+    bool found = true;
     if (m_help) {
-        std::fputs(Usage().c_str(), out);
-        return kFound;
+        output.Write(Usage());
+    } else {
+        std::atomic<bool> stop{false};
+        m_tuning.cancel = &stop;
+        RecordPrinter printer(output, err, m_progress, stop);
+        MatchList matches; // stays empty: the printer keeps no record
+        found = RunSearch(m_operands[0], m_operands[1], m_options, matches, printer, m_tuning);
     }
-    MatchList matches;
-    ReportPrinter reports(err, m_progress);
-    const bool found =
-        RunSearch(m_operands[0], m_operands[1], m_options, matches, reports, m_tuning);
-    PrintRecords(matches, out);
-    std::fflush(out);
+    output.Flush();
+    if (output.Error() != 0) {
+        std::fprintf(err, "vodizuzi-find: write error: %s\n", std::strerror(output.Error()));
+        return kWriteError;
+    }
     return found ? kFound : kNothingFound;
 }

@@ -10,10 +10,11 @@
 // vodizuzi-find: the search engine as a command-line tool.
 class FindCommand {
 public:
-    enum Status { kFound = 0, kNothingFound = 1, kUsageError = 2 };
+    enum Status { kFound = 0, kNothingFound = 1, kUsageError = 2, kWriteError = 2 };
 
-    // Runs the command with `args` (without the program name).
-    int Run(const std::vector<std::string>& args, std::FILE* out, std::FILE* err);
+    // Runs the command with `args` (without the program name), printing to
+    // the descriptor `out` and to `err`.
+    int Run(const std::vector<std::string>& args, int out, std::FILE* err);
 
 private:
     bool Parse(const std::vector<std::string>& args, std::string& problem);

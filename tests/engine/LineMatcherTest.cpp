@@ -1,5 +1,7 @@
 #include "LineMatcher.h"
+#include "ChildProcess.h"
 #include "MatcherCases.h"
+#include "StackThread.h"
 
 #include <gtest/gtest.h>
 
@@ -101,4 +103,35 @@ TEST(LineMatcher, ManyStarsOnALongLineAnswerWithoutBlowUp) {
     for (int i = 0; i < 50; ++i)
         stars += "a*";
     EXPECT_FALSE(MatchLine(stars + "b", as + as, false));
+}
+
+// Regression: the matcher recursed once per starred pair, so a pattern of
+// 65,500 pairs overflowed a 2 MB stack. It runs here on a thread with a 1 MB
+// stack, in a child process, so that an overflow fails this test alone.
+TEST(LineMatcher, AHugePatternNeedsNoDeepStack) {
+    std::string pairs;
+    for (int i = 0; i < 100000; ++i)
+        pairs += "a*";
+    const std::string as(300, 'a');
+    const struct {
+        std::string pattern;
+        std::string line;
+        bool expected;
+    } cases[] = {
+        {pairs + "b", "xaaab", true},          {pairs + "b", "aaaa", false},
+        {"^" + pairs + "$", as, true},         {"^" + pairs + "b$", as + "c", false},
+        {"^" + pairs + "?*c", as + "c", true},
+    };
+    const std::string answer = ChildProcess::Run([&cases]() -> std::string {
+        std::string problems;
+        const bool ran = StackThread::Run(1 << 20, [&] {
+            for (const auto& c : cases) {
+                if (LineMatcher(c.pattern, false).MatchLine(c.line) != c.expected)
+                    problems +=
+                        "wrong answer for a line of " + std::to_string(c.line.size()) + " bytes\n";
+            }
+        });
+        return ran ? problems : "no thread";
+    });
+    EXPECT_EQ(answer, "");
 }

@@ -1,64 +1,16 @@
-#include "SearchRun.h"
-#include "FolderSearch.h"
+#include "Gate.h"
 #include "SearchHooks.h"
+#include "SearchTrace.h"
 #include "TempTree.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <condition_variable>
 #include <cstdlib>
-#include <mutex>
 #include <random>
 #include <string>
 #include <vector>
 
 namespace {
-// Everything a search tells its owner, in order.
-struct Trace : SearchObserver {
-    void OnFolderEntered(const std::string& path) override { events.push_back("enter " + path); }
-    void OnOpenError(const std::string& path) override { events.push_back("error " + path); }
-    std::vector<std::string> events;
-    std::vector<std::string> records;
-    bool found = false;
-    bool operator==(const Trace& other) const {
-        return events == other.events && records == other.records && found == other.found;
-    }
-};
-
-void Describe(const MatchList& matches, Trace& trace) {
-    for (int i = 0; i < matches.GetCount(); ++i) {
-        const MatchRecord& record = matches.GetAt(i);
-        std::string text = record.GetPath();
-        for (int k = 0; k < record.GetLineCount(); ++k) {
-            text += "\n\t";
-            text += record.GetLine(k);
-        }
-        trace.records.push_back(text);
-    }
-}
-
-Trace Plain(const std::string& pattern, const std::string& start, const SearchOptions& options) {
-    Trace trace;
-    MatchList matches;
-    trace.found = FolderSearch(pattern, options, matches, trace).RunSearch(start);
-    Describe(matches, trace);
-    return trace;
-}
-
-Trace Fast(const std::string& pattern, const std::string& start, const SearchOptions& options,
-           unsigned threads, size_t ringSlots = 0, const SearchHooks* hooks = nullptr) {
-    Trace trace;
-    MatchList matches;
-    SearchTuning tuning;
-    tuning.threads = threads;
-    tuning.ringSlots = ringSlots;
-    tuning.hooks = hooks;
-    trace.found = RunSearch(pattern, start, options, matches, trace, tuning);
-    Describe(matches, trace);
-    return trace;
-}
-
 template <size_t N> const char* Pick(std::mt19937& random, const char* const (&from)[N]) {
     return from[random() % N];
 }
@@ -182,7 +134,7 @@ TEST(SearchRun, CancelKeepsTheRecordsMadeSoFar) {
         tuning.threads = threads;
         tuning.cancel = &trace.cancel;
         RunSearch("hit", tree.Root(), options, matches, trace, tuning);
-        Describe(matches, trace);
+        trace.Describe(matches);
         EXPECT_EQ(trace.events.size(), 5u);
         ASSERT_LE(trace.records.size(), 5u);
         EXPECT_TRUE(std::equal(trace.records.begin(), trace.records.end(), all.records.begin()));
@@ -205,26 +157,6 @@ TEST(SearchRun, AgreesOnATreeOfMostlyEmptyFoldersLargerThanTheRing) {
         EXPECT_EQ(Fast("hit", tree.Root(), options, run.threads, run.ringSlots), expected)
             << "threads " << run.threads << " ring " << run.ringSlots;
 }
-
-namespace {
-// Waits with a deadline, so that a fault makes the test fail, never hang.
-class Gate {
-public:
-    void Open(bool& flag) {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        flag = true;
-        m_changed.notify_all();
-    }
-    template <class Ready> bool WaitFor(Ready ready) {
-        std::unique_lock<std::mutex> lock(m_mutex);
-        return m_changed.wait_for(lock, std::chrono::seconds(30), ready);
-    }
-
-private:
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
-};
-} // namespace
 
 // Regression: a slot was handed to its next item while the thread that had
 // claimed the previous one had not read it yet; that thread then scanned
@@ -302,5 +234,71 @@ TEST(SearchRun, NoQueuedFileIsOpenedAfterACancel) {
         EXPECT_TRUE(cancelled);
         EXPECT_EQ(opensAfterCancel, 0) << run.threads << " threads";
         EXPECT_EQ(matches.GetCount(), 0);
+    }
+}
+
+namespace {
+// Passes records on as they come and keeps none, as the command line does.
+struct Streaming : Trace {
+    bool OnRecordCommitted(const MatchRecord& record) override {
+        gate.Open(reported[records.size()]);
+        records.push_back(record.GetPath());
+        log.push_back("record");
+        return false;
+    }
+    void OnWaiting() override { log.push_back("waiting"); }
+    Gate gate;
+    bool reported[8] = {};
+    std::vector<std::string> log;
+};
+} // namespace
+
+// Each record reaches the observer as soon as it is committed, before a
+// later file is opened, and the observer hears that the search waits before
+// it does; the records the observer does not keep still count toward the
+// limit. Here the opening of each file waits for the record before it, with
+// a deadline.
+TEST(SearchRun, ReportsEachRecordAsItIsCommitted) {
+    TempTree tree;
+    for (int i = 0; i < 8; ++i)
+        tree.File("f" + std::to_string(i) + "/hit.txt", "hit\n");
+    SearchOptions options;
+    options.Max = 6;
+    const Trace expected = Plain("hit", tree.Root(), options);
+    std::vector<std::string> paths;
+    for (const std::string& record : expected.records)
+        paths.push_back(record.substr(0, record.find('\n')));
+    ASSERT_EQ(paths.size(), 6u);
+
+    for (const unsigned threads : {0u, 1u, 2u, 3u}) {
+        Streaming streaming;
+        SearchHooks hooks;
+        hooks.opening = [&](const std::string& path) {
+            if (threads == 1)
+                streaming.log.push_back("scan"); // the scan runs on the owner's thread
+            const size_t index = static_cast<size_t>(path[path.size() - 9] - '0');
+            if (index > 0 && index < paths.size() &&
+                !streaming.gate.WaitFor([&] { return streaming.reported[index - 1]; }))
+                ADD_FAILURE() << "no record before the file " << path << ", " << threads
+                              << " threads";
+        };
+        hooks.waiting = [&](uint64_t) { streaming.log.push_back("wait"); };
+        MatchList matches;
+        SearchTuning tuning;
+        tuning.threads = threads;
+        tuning.hooks = &hooks;
+        streaming.found =
+            threads == 0 ? FolderSearch("hit", options, matches, streaming).RunSearch(tree.Root())
+                         : RunSearch("hit", tree.Root(), options, matches, streaming, tuning);
+        EXPECT_EQ(streaming.records, paths) << threads << " threads";
+        EXPECT_EQ(streaming.events, expected.events) << threads << " threads";
+        EXPECT_TRUE(streaming.found);
+        EXPECT_EQ(matches.GetCount(), 0);
+        for (size_t i = 0; i < streaming.log.size(); ++i) {
+            if (streaming.log[i] == "wait" || streaming.log[i] == "scan") {
+                EXPECT_TRUE(i > 0 && streaming.log[i - 1] == "waiting")
+                    << "a wait without a report, " << threads << " threads";
+            }
+        }
     }
 }

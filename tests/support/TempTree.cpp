@@ -51,9 +51,12 @@ bool Flatten(int rootFd, int fd, unsigned& serial) {
 }
 } // namespace
 
-TempTree::TempTree() {
+TempTree::TempTree(Place place) {
     const char* base = std::getenv("TMPDIR");
-    std::string pattern = std::string(base && *base ? base : "/tmp") + "/vodizuzi-test-XXXXXX";
+    std::string folder = base && *base ? base : "/tmp";
+    if (place == Place::Memory && ::access("/dev/shm", W_OK | X_OK) == 0)
+        folder = "/dev/shm";
+    std::string pattern = folder + "/vodizuzi-test-XXXXXX";
     Check(::mkdtemp(pattern.data()) != nullptr, "mkdtemp");
     m_root = pattern;
 }
@@ -99,4 +102,30 @@ void TempTree::Link(const std::string& relative, const std::string& target) {
 void TempTree::Fifo(const std::string& relative) {
     Parents(relative);
     Check(::mkfifo(Path(relative).c_str(), 0644) == 0, "mkfifo " + relative);
+}
+
+void TempTree::Mode(const std::string& relative, unsigned mode) {
+    const std::string path = relative.empty() ? m_root : Path(relative);
+    Check(::chmod(path.c_str(), static_cast<mode_t>(mode)) == 0, "chmod " + path);
+}
+
+void TempTree::Chain(const std::string& relative, const std::string& name, int depth,
+                     const std::string& file, const std::string& content) {
+    Folder(relative);
+    int fd = ::open(Path(relative).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    Check(fd >= 0, "open " + relative);
+    for (int level = 0; level < depth && fd >= 0; ++level) {
+        const int next = ::mkdirat(fd, name.c_str(), 0755) == 0
+                             ? ::openat(fd, name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)
+                             : -1;
+        ::close(fd);
+        fd = next;
+    }
+    Check(fd >= 0, "chain under " + relative);
+    const int out = ::openat(fd, file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    ::close(fd);
+    Check(out >= 0, "create at the end of the chain under " + relative);
+    const bool written = ::write(out, content.data(), content.size()) == ssize_t(content.size());
+    ::close(out);
+    Check(written, "write at the end of the chain under " + relative);
 }

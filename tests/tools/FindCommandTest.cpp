@@ -3,7 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
 #include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
 #include <spawn.h>
 #include <string>
 #include <sys/mman.h>
@@ -15,7 +21,8 @@ extern char** environ;
 
 namespace {
 struct Outcome {
-    int status;
+    int status; // -1 when ended by a signal
+    int signal;
     std::string out;
     std::string err;
 };
@@ -31,28 +38,72 @@ std::string ReadAll(int fd) {
     return text;
 }
 
-Outcome Find(std::vector<std::string> args) {
+// Where the finder's standard output goes.
+enum class Output {
+    Memory,
+    DevFull,
+    Closed,
+    ClosedPipe,        // a pipe whose reading end is already closed
+    ClosedPipeBlocked, // the same, with SIGPIPE blocked when the finder starts
+};
+
+// Starts the finder with `args`, its standard output on `out` (or as
+// `output` says) and its standard error on `err`.
+pid_t Start(std::vector<std::string> args, int out, int err, Output output = Output::Memory) {
     args.insert(args.begin(), VODIZUZI_FIND);
     std::vector<char*> argv;
     for (std::string& arg : args)
         argv.push_back(arg.data());
     argv.push_back(nullptr);
-    const int out = ::memfd_create("out", 0), err = ::memfd_create("err", 0);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out, 1);
+    if (output == Output::DevFull)
+        posix_spawn_file_actions_addopen(&actions, 1, "/dev/full", O_WRONLY, 0);
+    else if (output == Output::Closed)
+        posix_spawn_file_actions_addclose(&actions, 1);
+    else
+        posix_spawn_file_actions_adddup2(&actions, out, 1);
     posix_spawn_file_actions_adddup2(&actions, err, 2);
-    pid_t pid;
-    const int spawned = ::posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t mask;
+    sigemptyset(&mask);
+    if (output == Output::ClosedPipeBlocked)
+        sigaddset(&mask, SIGPIPE);
+    posix_spawnattr_setsigmask(&attributes, &mask);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK);
+    pid_t pid = -1;
+    EXPECT_EQ(::posix_spawn(&pid, argv[0], &actions, &attributes, argv.data(), environ), 0);
+    posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
-    EXPECT_EQ(spawned, 0);
+    return pid;
+}
+
+// Waits for the finder; `out`, unless it is -1, is a file holding its output.
+Outcome Finish(pid_t pid, int out, int err) {
     int status = 0;
     if (!WaitUntil([&] { return ::waitpid(pid, &status, WNOHANG) != 0; })) {
         ADD_FAILURE() << "vodizuzi-find did not end";
         ::kill(pid, SIGKILL);
         ::waitpid(pid, &status, 0);
     }
-    return Outcome{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadAll(out), ReadAll(err)};
+    return Outcome{WIFEXITED(status) ? WEXITSTATUS(status) : -1,
+                   WIFSIGNALED(status) ? WTERMSIG(status) : 0, out < 0 ? "" : ReadAll(out),
+                   ReadAll(err)};
+}
+
+Outcome Find(const std::vector<std::string>& args, Output output = Output::Memory) {
+    const int err = ::memfd_create("err", 0);
+    if (output != Output::ClosedPipe && output != Output::ClosedPipeBlocked) {
+        const int out = ::memfd_create("out", 0);
+        return Finish(Start(args, out, err, output), out, err);
+    }
+    int ends[2];
+    EXPECT_EQ(::pipe2(ends, O_CLOEXEC), 0);
+    ::close(ends[0]);
+    const pid_t pid = Start(args, ends[1], err, output);
+    ::close(ends[1]);
+    return Finish(pid, -1, err);
 }
 } // namespace
 
@@ -143,4 +194,130 @@ TEST(FindCommand, RefusesBadUsageWithOneLine) {
     const Outcome help = Find({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("Usage: vodizuzi-find [OPTIONS] PATTERN FOLDER"), std::string::npos);
+}
+
+// Regression: a failed write was ignored (exit 0, no message). Any failed
+// write but a closed pipe is reported, with status 2; a closed pipe ends the
+// finder quietly by SIGPIPE, as it ends grep, even when SIGPIPE was blocked.
+TEST(FindCommand, ReportsWriteErrorsAndEndsQuietlyOnAClosedPipe) {
+    TempTree tree;
+    tree.File("a.txt", "hit\n");
+    const struct {
+        const char* name;
+        Output output;
+        std::vector<std::string> args;
+        int status;
+        int signal;
+        std::string err;
+    } cases[] = {
+        {"full device",
+         Output::DevFull,
+         {"hit", tree.Root()},
+         2,
+         0,
+         std::string("vodizuzi-find: write error: ") + std::strerror(ENOSPC) + "\n"},
+        {"help on a full device",
+         Output::DevFull,
+         {"--help"},
+         2,
+         0,
+         std::string("vodizuzi-find: write error: ") + std::strerror(ENOSPC) + "\n"},
+        {"closed output",
+         Output::Closed,
+         {"hit", tree.Root()},
+         2,
+         0,
+         std::string("vodizuzi-find: write error: ") + std::strerror(EBADF) + "\n"},
+        {"closed pipe", Output::ClosedPipe, {"hit", tree.Root()}, -1, SIGPIPE, ""},
+        {"closed pipe, SIGPIPE blocked",
+         Output::ClosedPipeBlocked,
+         {"hit", tree.Root()},
+         -1,
+         SIGPIPE,
+         ""},
+    };
+    for (const auto& c : cases) {
+        const Outcome result = Find(c.args, c.output);
+        EXPECT_EQ(result.status, c.status) << c.name;
+        EXPECT_EQ(result.signal, c.signal) << c.name;
+        EXPECT_EQ(result.err, c.err) << c.name;
+    }
+}
+
+// Regression: every record was held until the search ended. Here the first
+// folder gives far more output than the pipe holds, so a finder that streams
+// is held back by the pipe soon after its first records; only once the first
+// record has come is a matching file made in the folder the walk reaches
+// last. A finder that holds its records has listed that folder long before.
+TEST(FindCommand, StreamsRecordsBeforeTheSearchEnds) {
+    TempTree tree;
+    const std::string line = "hit " + std::string(600, 'x');
+    for (int i = 0; i < 3000; ++i)
+        tree.File("a/" + std::to_string(10000 + i) + ".txt", line + "\n");
+    tree.Folder("z");
+    const std::string root = tree.Root();
+    for (const char* threads : {"--threads=1", "--threads=2"}) {
+        ::unlink(tree.Path("z/late.txt").c_str());
+        int ends[2];
+        ASSERT_EQ(::pipe2(ends, O_CLOEXEC), 0);
+        ::fcntl(ends[1], F_SETPIPE_SZ, 4096);
+        const int err = ::memfd_create("err", 0);
+        const pid_t pid = Start(
+            {threads, "--ext=txt", "--ignore-ext=0", "--max=100000", "hit", root}, ends[1], err);
+        ::close(ends[1]);
+
+        std::string out;
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        // Reads once more; false at the end of the output or after the deadline.
+        const auto readMore = [&] {
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                deadline - std::chrono::steady_clock::now());
+            pollfd ready{ends[0], POLLIN, 0};
+            if (left.count() <= 0 || ::poll(&ready, 1, static_cast<int>(left.count())) <= 0)
+                return false;
+            char buffer[4096];
+            const ssize_t got = ::read(ends[0], buffer, sizeof buffer);
+            if (got > 0)
+                out.append(buffer, static_cast<size_t>(got));
+            return got > 0;
+        };
+        while (out.find('\n') == std::string::npos && readMore()) {
+        }
+        ASSERT_EQ(out.substr(0, out.find('\n')), root + "/a/10000.txt") << threads;
+        tree.File("z/late.txt", "hit late\n");
+        while (readMore()) {
+        }
+        ::close(ends[0]);
+        const Outcome result = Finish(pid, -1, err);
+        EXPECT_EQ(result.status, 0) << threads;
+        EXPECT_EQ(std::count(out.begin(), out.end(), '\t'), 3001) << threads;
+        const std::string late = root + "/z/late.txt\n\thit late\n";
+        EXPECT_TRUE(out.size() >= late.size() &&
+                    out.compare(out.size() - late.size(), late.size(), late) == 0)
+            << "the late file is missing, " << threads;
+    }
+}
+
+// Regression: --help did not list --threads, and a number out of range was
+// refused as if it were no number at all.
+TEST(FindCommand, HelpListsEveryOptionAndRangeErrorsSayTheRange) {
+    const Outcome help = Find({"--help"});
+    for (const char* option : {"--ext=", "--ignore-caps=", "--ignore-ext=", "--max=", "--threads=",
+                               "--progress", "--help"})
+        EXPECT_NE(help.out.find(option), std::string::npos) << option;
+    TempTree tree;
+    const struct {
+        const char* arg;
+        const char* err;
+    } cases[] = {
+        {"--max=99999999999", "--max takes a number from -2147483648 to 2147483647, not "
+                              "'99999999999'"},
+        {"--max=ten", "--max takes a number from -2147483648 to 2147483647, not 'ten'"},
+        {"--threads=65", "--threads takes a number from 1 to 64, not '65'"},
+        {"--ignore-ext=2", "--ignore-ext takes 0 or 1, not '2'"},
+    };
+    for (const auto& c : cases) {
+        const Outcome result = Find({c.arg, "x", tree.Root()});
+        EXPECT_EQ(result.err, std::string("vodizuzi-find: ") + c.err + " (see --help)\n");
+    }
 }
