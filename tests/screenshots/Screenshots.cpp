@@ -2,15 +2,21 @@
 //   vodizuzi_screenshots dialogs FOLDER   the main dialog empty and showing
 //                                         results, and the folder picker
 //   vodizuzi_screenshots button FOLDER    one icon button in its four states
-// Run it with QT_QPA_PLATFORM=offscreen; the button pictures are meant to be
-// taken with QT_SCALE_FACTOR=2.
+//   vodizuzi_screenshots banner FOLDER    the fading banner half way and at
+//                                         the end of its fade
+// Run it with QT_QPA_PLATFORM=offscreen; the button and banner pictures are
+// meant to be taken with QT_SCALE_FACTOR=2.
+#include "CFadeBanner.h"
 #include "CFolderBrowser.h"
 #include "CSearchDlg.h"
+#include "DDX.h"
 #include "DesktopServices.h"
 #include "MessageBoxHook.h"
 #include "RegisterResources.h"
 #include "Resource.h"
+#include "ResourceTable.h"
 #include "TempTree.h"
+#include "TickCount.h"
 
 #include <QApplication>
 #include <QDir>
@@ -143,12 +149,56 @@ void Button() {
     Save(find, "button-disabled.png");
 }
 
+// A dialog holding nothing but a banner, set up as the dialogs set theirs.
+class BannerDialog : public CDialog {
+public:
+    static constexpr UINT kTemplate = 9300;
+    static constexpr int kBanner = 1010;
+
+    BannerDialog() : CDialog(kTemplate) {
+        DialogTemplate dialog;
+        dialog.id = kTemplate;
+        dialog.caption = "Banner";
+        dialog.cx = 125;
+        dialog.cy = 28;
+        dialog.style = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
+        dialog.items = {DialogItem::Static(kBanner, "", 7, 8, 111, 12, WS_CHILD | WS_VISIBLE)};
+        ResourceTable::AddDialog(dialog);
+    }
+
+protected:
+    void DoDataExchange(CDataExchange& dx) override { DDX_Control(dx, kBanner, m_banner); }
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
+        m_banner.SetColors(RGB(0, 72, 176), RGB(184, 220, 240), RGB(0, 0, 0));
+        m_banner.m_textFormat = DT_CENTER;
+        m_banner.ShowText("Tarnwick software", "", 100, FALSE, "", "");
+        return TRUE;
+    }
+
+private:
+    CFadeBanner m_banner;
+};
+
+void Banner() {
+    DWORD now = 0;
+    TickCountHook clock([&now] { return now; });
+    BannerDialog dialog;
+    dialog.Create();
+    Show(dialog);
+    QWidget* banner = Control(dialog, BannerDialog::kBanner);
+    now = 500;
+    Save(banner, "banner-half-way.png");
+    now = 1000;
+    Save(banner, "banner-end.png");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc != 3) {
-        std::fprintf(stderr, "usage: %s dialogs|button FOLDER\n", argv[0]);
+        std::fprintf(stderr, "usage: %s dialogs|button|banner FOLDER\n", argv[0]);
         return 2;
     }
     g_folder = QDir(argv[2]).absolutePath();
@@ -159,6 +209,8 @@ int main(int argc, char** argv) {
         FolderPicker();
     } else if (what == "button") {
         Button();
+    } else if (what == "banner") {
+        Banner();
     } else {
         std::fprintf(stderr, "unknown picture set '%s'\n", argv[1]);
         return 2;
