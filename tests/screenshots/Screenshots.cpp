@@ -30,7 +30,8 @@
 
 namespace {
 
-// Answers the folder chooser with one folder and starts no editor.
+// Answers the folder chooser with one folder; starts no editor and opens no
+// link.
 class ChooseFolderDesktop : public DesktopServices {
 public:
     explicit ChooseFolderDesktop(std::string folder) : m_folder(std::move(folder)) {}
@@ -38,6 +39,7 @@ public:
         return m_folder;
     }
     bool StartEditor(const std::string&) override { return false; }
+    bool OpenLink(const std::string&) override { return false; }
 
 private:
     std::string m_folder;
