@@ -1,9 +1,13 @@
 #include "RegisterResources.h"
 
+#include "AboutBoxResources.h"
 #include "MainDialogResources.h"
 #include "ResourceTable.h"
+#include "WebLinksResources.h"
 
 void RegisterResources() {
     ResourceTable::AddMenu(MainMenuTemplate());
     ResourceTable::AddDialog(MainDialogTemplate());
+    ResourceTable::AddDialog(AboutBoxTemplate());
+    ResourceTable::AddDialog(WebLinksTemplate());
 }

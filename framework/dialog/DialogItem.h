@@ -43,15 +43,10 @@ struct DialogItem {
     // A static showing icon resource `iconId` at the icon's own size.
     static DialogItem Icon(UINT iconId, int id, int x, int y, int cx, int cy, DWORD style,
                            DWORD exStyle = 0) {
-        return {id,
-                DialogItemClass::Static,
-                "#" + std::to_string(iconId),
-                x,
-                y,
-                cx,
-                cy,
-                style | SS_ICON,
-                exStyle};
+        std::string name = "#";
+        name += std::to_string(iconId);
+        return {id, DialogItemClass::Static, std::move(name), x, y, cx,
+                cy, style | SS_ICON,         exStyle};
     }
     static DialogItem ListBox(int id, int x, int y, int cx, int cy, DWORD style,
                               DWORD exStyle = 0) {
