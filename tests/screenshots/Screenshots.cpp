@@ -1,15 +1,16 @@
 // Writes pictures of the main window as PNG files, for a person to look at:
 //   vodizuzi_screenshots dialogs FOLDER   the main dialog empty and showing
-//                                         results, and the folder picker
+//                                         results, the About box, the Web
+//                                         Links dialog and the folder picker
 //   vodizuzi_screenshots button FOLDER    one icon button in its four states
-//   vodizuzi_screenshots banner FOLDER    the fading banner half way and at
-//                                         the end of its fade
+//   vodizuzi_screenshots banner FOLDER    the About box's banner half way
+//                                         and at the end of its fade
 // Run it with QT_QPA_PLATFORM=offscreen; the button and banner pictures are
 // meant to be taken with QT_SCALE_FACTOR=2.
-#include "CFadeBanner.h"
+#include "CAboutBox.h"
 #include "CFolderBrowser.h"
+#include "CLinksDlg.h"
 #include "CSearchDlg.h"
-#include "DDX.h"
 #include "DesktopServices.h"
 #include "MessageBoxHook.h"
 #include "RegisterResources.h"
@@ -151,44 +152,31 @@ void Button() {
     Save(find, "button-disabled.png");
 }
 
-// A dialog holding nothing but a banner, set up as the dialogs set theirs.
-class BannerDialog : public CDialog {
-public:
-    static constexpr UINT kTemplate = 9300;
-    static constexpr int kBanner = 1010;
+// The About box and the Web Links dialog once their banners have faded in.
+void InfoDialogs() {
+    DWORD now = 0;
+    TickCountHook clock([&now] { return now; });
+    CAboutBox about;
+    about.Create();
+    Show(about);
+    now = 1000;
+    Save(about.m_hWnd, "about.png");
+    about.DestroyWindow();
+    CLinksDlg links;
+    links.Create();
+    Show(links);
+    now = 2000;
+    Save(links.m_hWnd, "web-links.png");
+}
 
-    BannerDialog() : CDialog(kTemplate) {
-        DialogTemplate dialog;
-        dialog.id = kTemplate;
-        dialog.caption = "Banner";
-        dialog.cx = 125;
-        dialog.cy = 28;
-        dialog.style = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
-        dialog.items = {DialogItem::Static(kBanner, "", 7, 8, 111, 12, WS_CHILD | WS_VISIBLE)};
-        ResourceTable::AddDialog(dialog);
-    }
-
-protected:
-    void DoDataExchange(CDataExchange& dx) override { DDX_Control(dx, kBanner, m_banner); }
-    BOOL OnInitDialog() override {
-        CDialog::OnInitDialog();
-        m_banner.SetColors(RGB(0, 72, 176), RGB(184, 220, 240), RGB(0, 0, 0));
-        m_banner.m_textFormat = DT_CENTER;
-        m_banner.ShowText("Tarnwick software", "", 100, FALSE, "", "");
-        return TRUE;
-    }
-
-private:
-    CFadeBanner m_banner;
-};
-
+// The About box's banner half way through its fade and at its end.
 void Banner() {
     DWORD now = 0;
     TickCountHook clock([&now] { return now; });
-    BannerDialog dialog;
-    dialog.Create();
-    Show(dialog);
-    QWidget* banner = Control(dialog, BannerDialog::kBanner);
+    CAboutBox about;
+    about.Create();
+    Show(about);
+    QWidget* banner = Control(about, IDC_ABOUT_BANNER);
     now = 500;
     Save(banner, "banner-half-way.png");
     now = 1000;
@@ -208,6 +196,7 @@ int main(int argc, char** argv) {
     const std::string what = argv[1];
     if (what == "dialogs") {
         Dialogs();
+        InfoDialogs();
         FolderPicker();
     } else if (what == "button") {
         Button();
