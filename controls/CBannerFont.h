@@ -4,7 +4,7 @@
 
 #include <string>
 
-// A font of the fading banner, described by a face name or by a text spec,
+// A font of the fading banner, described by a face name or by a font spec,
 // with a colour kept beside it (read from the spec; nothing draws with it).
 class CBannerFont : public CFont {
 public:
@@ -12,7 +12,7 @@ public:
     // variable pitch.
     explicit CBannerFont(const std::string& faceName);
 
-    // Rebuilds the font from a spec: sixteen comma-separated numbers, then
+    // Rebuilds the font from a font spec: sixteen comma-separated numbers, then
     // the face name, which is the rest of the spec, commas and all:
     //   height, width, escapement, orientation, weight,
     //   italic, underline, strike-out, character set, output precision,
