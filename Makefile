@@ -45,12 +45,14 @@ fuzz: build
 		$(BUILD)/tests/engine/engine_tests --gtest_filter='SearchRun.*:BlockScanner.*'
 
 # Pictures of the main window under $(BUILD)/screenshots/, drawn offscreen; the
-# icon button at twice the scale.
+# icon button and the banner at twice the scale.
 screenshots: build
 	mkdir -p $(BUILD)/screenshots
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tests/screenshots/vodizuzi_screenshots dialogs $(BUILD)/screenshots
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 \
 		$(BUILD)/tests/screenshots/vodizuzi_screenshots button $(BUILD)/screenshots
+	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 \
+		$(BUILD)/tests/screenshots/vodizuzi_screenshots banner $(BUILD)/screenshots
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

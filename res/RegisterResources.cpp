@@ -1,10 +1,14 @@
 #include "RegisterResources.h"
 
+#include "AboutBoxResources.h"
 #include "MainDialogResources.h"
 #include "ResourceTable.h"
+#include "WebLinksResources.h"
 
 void RegisterResources() {
     ResourceTable::AddMenu(MainMenuTemplate());
     ResourceTable::AddDialog(MainDialogTemplate());
     ResourceTable::AddAccelerators(MainAcceleratorTable());
+    ResourceTable::AddDialog(AboutBoxTemplate());
+    ResourceTable::AddDialog(WebLinksTemplate());
 }

@@ -59,3 +59,19 @@ constexpr int IDC_STATUS_TEXT = 1015;
 constexpr int IDC_MATCH_PATH = 1016;
 constexpr int IDC_LINE_LIST = 1017;
 constexpr int IDC_COUNTER = 1021;
+
+// The About box's controls.
+constexpr int IDC_ABOUT_MAIL_LINK = 1002;
+constexpr int IDC_ABOUT_VERSION = 1003;
+constexpr int IDC_ABOUT_THANKS = 1004;
+constexpr int IDC_ABOUT_MAKER = 1005;
+constexpr int IDC_ABOUT_BANNER = 1010;
+
+// The Web Links dialog's controls.
+constexpr int IDC_HOME_CAPTION = 1007;
+constexpr int IDC_HOME_LINK = 1008;
+constexpr int IDC_DOWNLOAD_CAPTION = 1009;
+constexpr int IDC_DOWNLOAD_LINK = 1010;
+constexpr int IDC_QUESTION_CAPTION = 1013;
+constexpr int IDC_MAIL_LINK = 1014;
+constexpr int IDC_LINKS_BANNER = 1015;

@@ -2,8 +2,10 @@
 
 #include "Accelerators.h"
 #include "AfxMessageBox.h"
+#include "CAboutBox.h"
 #include "CBackgroundWork.h"
 #include "CFolderBrowser.h"
+#include "CLinksDlg.h"
 #include "DDX.h"
 #include "DesktopServices.h"
 #include "Icons.h"
@@ -214,9 +216,15 @@ void CSearchDlg::OnOpenFile() {
     DesktopServices::Current().StartEditor(m_matches.GetAt(m_current).GetPath());
 }
 
-void CSearchDlg::OnAbout() {} // will open the About box
+void CSearchDlg::OnAbout() {
+    CAboutBox about;
+    about.DoModal();
+}
 
-void CSearchDlg::OnWebLinks() {} // will open the Web Links dialog
+void CSearchDlg::OnWebLinks() {
+    CLinksDlg links(nullptr);
+    links.DoModal();
+}
 
 void CSearchDlg::OnTips() {} // will open the Tip of the Day
 

@@ -8,6 +8,8 @@
 // The services of the desktop that stand in for the Windows shell. All of
 // them pass through one process-wide instance, which tests replace with an
 // Override so that no window blocks them and no outside program starts.
+// Current and Override belong to the user-interface thread; a worker thread
+// may call a service it was handed.
 class DesktopServices {
 public:
     virtual ~DesktopServices() = default;
@@ -18,6 +20,12 @@ public:
     // Opens the file at `path` (exact bytes) in the desktop's default
     // application for it, without waiting. False when it could not start.
     virtual bool StartEditor(const std::string& path) = 0;
+    // Opens a link as the Windows shell's "open" does: a web address in the
+    // browser, a "mailto:" address in the mail program; an address without
+    // a scheme that starts with "www." is a web address. Never waits for
+    // the program. False when it could not start. Safe to call from any
+    // thread.
+    virtual bool OpenLink(const std::string& link) = 0;
 
     // The services in use: the installed override, else the standard ones.
     static DesktopServices& Current();

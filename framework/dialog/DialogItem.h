@@ -1,6 +1,7 @@
 #pragma once
 
 #include "WinDefs.h"
+#include "WinStyles.h"
 
 #include <string>
 #include <utility>
@@ -38,6 +39,14 @@ struct DialogItem {
     static DialogItem Static(int id, std::string text, int x, int y, int cx, int cy, DWORD style,
                              DWORD exStyle = 0) {
         return {id, DialogItemClass::Static, std::move(text), x, y, cx, cy, style, exStyle};
+    }
+    // A static showing icon resource `iconId` at the icon's own size.
+    static DialogItem Icon(UINT iconId, int id, int x, int y, int cx, int cy, DWORD style,
+                           DWORD exStyle = 0) {
+        std::string name = "#";
+        name += std::to_string(iconId);
+        return {id, DialogItemClass::Static, std::move(name), x, y, cx,
+                cy, style | SS_ICON,         exStyle};
     }
     static DialogItem ListBox(int id, int x, int y, int cx, int cy, DWORD style,
                               DWORD exStyle = 0) {

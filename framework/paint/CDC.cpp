@@ -24,6 +24,7 @@ CDC::CDC(QPainter* painter) : m_painter(painter) {
 }
 
 CDC::~CDC() {
+    Detach();
     DeleteDC();
 }
 
@@ -43,7 +44,38 @@ BOOL CDC::CreateCompatibleDC(CDC* dc) {
     return TRUE;
 }
 
+BOOL CDC::Attach(HDC hDC) {
+    if (m_painter != nullptr || hDC == nullptr || hDC->m_painter == nullptr)
+        return FALSE;
+    m_painter = hDC->m_painter;
+    m_attachedTo = hDC;
+    m_ratio = hDC->m_ratio;
+    m_font = hDC->m_font;
+    m_qfont = hDC->m_qfont;
+    m_pen = hDC->m_pen;
+    m_logPen = hDC->m_logPen;
+    m_brush = hDC->m_brush;
+    m_logBrush = hDC->m_logBrush;
+    m_textColor = hDC->m_textColor;
+    m_bkColor = hDC->m_bkColor;
+    m_bkMode = hDC->m_bkMode;
+    m_windowOrg = hDC->m_windowOrg;
+    m_position = hDC->m_position;
+    return TRUE;
+}
+
+HDC CDC::Detach() {
+    const HDC attached = std::exchange(m_attachedTo, nullptr);
+    if (attached != nullptr) {
+        m_painter = nullptr;
+        m_font = nullptr;
+    }
+    return attached;
+}
+
 BOOL CDC::DeleteDC() {
+    if (m_attachedTo != nullptr)
+        return FALSE;
     if (m_painter == nullptr)
         return FALSE;
     if (m_ownPainter) {

@@ -38,13 +38,26 @@ public:
 
     // Non-null while the context exists.
     HDC GetSafeHdc() const;
-    BOOL IsPrinting() const { return FALSE; }
+    // Whether the context draws for a printer. Nothing in the program prints;
+    // a context is marked printing by setting the flag (tests do).
+    BOOL m_bPrinting = FALSE;
+    BOOL IsPrinting() const { return m_bPrinting; }
 
     // A memory context with a 1 x 1 bitmap selected, for drawing compatible
     // with `dc` (null: the screen). FALSE when this context already exists.
     BOOL CreateCompatibleDC(CDC* dc);
-    // Ends the context; a bitmap selected into it is free again.
+    // Ends a context made by CreateCompatibleDC; a bitmap selected into it is
+    // free again. FALSE for an attached context (Detach ends it).
     BOOL DeleteDC();
+    // Makes this context draw on `hDC`'s device, starting from the drawing
+    // state `hDC` has now (selected objects, colours, modes, origin); later
+    // changes stay with the context that makes them. The device stays
+    // `hDC`'s: ending this context leaves it alone. FALSE when this context
+    // exists already or `hDC` is null.
+    BOOL Attach(HDC hDC);
+    // Ends an attached context without touching its device and returns the
+    // context it was attached to; null when it is not attached.
+    HDC Detach();
 
     int SetBkMode(int mode);
     int GetBkMode() const { return m_bkMode; }
@@ -158,6 +171,7 @@ private:
 
     QPainter* m_painter = nullptr;
     std::unique_ptr<QPainter> m_ownPainter; // a memory context's, on its bitmap
+    HDC m_attachedTo = nullptr;
     qreal m_ratio = 1.0;
     CBitmap m_defaultBitmap;
     CBitmap* m_bitmap = nullptr;

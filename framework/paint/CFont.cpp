@@ -67,17 +67,16 @@ QFont FontFrom(const LOGFONT& logFont) {
     return font;
 }
 
-// The first LF_FACESIZE - 1 bytes of the family, cut at a character boundary.
-void CopyFace(const QString& family, char* faceName) {
-    std::string bytes = ByteText::FromTyped(family);
-    size_t length = std::min(bytes.size(), static_cast<size_t>(LF_FACESIZE - 1));
-    while (length > 0 && length < bytes.size() && (bytes[length] & 0xC0) == 0x80)
-        --length;
-    std::memcpy(faceName, bytes.data(), length);
-    faceName[length] = '\0';
-}
-
 } // namespace
+
+void SetFaceName(LOGFONT* logFont, std::string_view face) {
+    size_t length = std::min(face.size(), static_cast<size_t>(LF_FACESIZE - 1));
+    // Back to the start of a UTF-8 sequence that would be cut.
+    while (length > 0 && length < face.size() && (face[length] & 0xC0) == 0x80)
+        --length;
+    std::memcpy(logFont->lfFaceName, face.data(), length);
+    logFont->lfFaceName[length] = '\0';
+}
 
 CFont::~CFont() {
     DeleteObject();
@@ -102,7 +101,7 @@ BOOL CFont::CreateFromQFont(const QFont& font) {
     logFont.lfQuality =
         (font.styleStrategy() & QFont::NoAntialias) ? NONANTIALIASED_QUALITY : DEFAULT_QUALITY;
     logFont.lfPitchAndFamily = font.fixedPitch() ? FIXED_PITCH : 0;
-    CopyFace(font.family(), logFont.lfFaceName);
+    SetFaceName(&logFont, ByteText::FromTyped(font.family()));
     m_logFont = logFont;
     m_font = font;
     MarkCreated();

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <cstdint>
+#include <string_view>
 
 constexpr int LF_FACESIZE = 32;
 
@@ -25,6 +26,10 @@ struct LOGFONT {
     char lfFaceName[LF_FACESIZE] = {}; // bytes, zero-terminated
 };
 static_assert(sizeof(LOGFONT) == 60);
+
+// Copies `face` into the description's face name: at most LF_FACESIZE - 1
+// bytes, cut before a character that would not fit whole, zero-terminated.
+void SetFaceName(LOGFONT* logFont, std::string_view face);
 
 // A font: a LOGFONT and the Qt font that stands for it. Width, escapement,
 // orientation, character set and the precisions are kept but not rendered;

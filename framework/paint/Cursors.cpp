@@ -1,5 +1,7 @@
 #include "Cursors.h"
 
+#include "SvgPicture.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QImage>
@@ -17,6 +19,11 @@ std::unordered_set<HCURSOR>& LiveCursors() {
     return cursors;
 }
 } // namespace
+
+HCURSOR LoadCursorResource(UINT id) {
+    const QImage image = RenderSvg(QStringLiteral(":/cursors/%1.svg").arg(id));
+    return image.isNull() ? nullptr : CreateCursorFromImage(image, 0, 0);
+}
 
 HCURSOR CreateCursorFromImage(const QImage& image, int xHotspot, int yHotspot) {
     auto* handle = new CursorHandle{QCursor(QPixmap::fromImage(image), xHotspot, yHotspot)};

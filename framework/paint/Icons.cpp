@@ -1,10 +1,8 @@
 #include "Icons.h"
 
-#include <QFile>
-#include <QGuiApplication>
-#include <QPainter>
+#include "SvgPicture.h"
+
 #include <QPixmap>
-#include <QSvgRenderer>
 #include <unordered_set>
 
 namespace {
@@ -12,24 +10,6 @@ namespace {
 std::unordered_set<HICON>& LiveIcons() {
     static std::unordered_set<HICON> icons;
     return icons;
-}
-
-// The SVG at `path` at its natural size and the screen's pixel ratio; a null
-// image when there is no such picture.
-QImage RenderSvg(const QString& path) {
-    if (!QFile::exists(path))
-        return QImage();
-    QSvgRenderer renderer(path);
-    if (!renderer.isValid())
-        return QImage();
-    const qreal ratio = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
-    QImage image(renderer.defaultSize() * ratio, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    renderer.render(&painter);
-    painter.end();
-    image.setDevicePixelRatio(ratio);
-    return image;
 }
 
 HICON MakeIcon(const QImage& image, const QIcon& icon) {

@@ -67,6 +67,8 @@ constexpr UINT WM_MBUTTONDOWN = 0x0207;
 constexpr UINT WM_MBUTTONUP = 0x0208;
 constexpr UINT WM_MBUTTONDBLCLK = 0x0209;
 constexpr UINT WM_MOUSELEAVE = 0x02A3;
+// The first of the messages that a program defines for its own windows.
+constexpr UINT WM_APP = 0x8000;
 
 // Mouse message flags (wParam).
 constexpr WPARAM MK_LBUTTON = 0x0001;

@@ -62,6 +62,9 @@ constexpr DWORD ES_READONLY = 0x0800;
 constexpr DWORD SS_LEFT = 0x0000;
 constexpr DWORD SS_CENTER = 0x0001;
 constexpr DWORD SS_RIGHT = 0x0002;
+// An icon instead of text: the text names the icon resource, "#" and its
+// number. The control takes the icon's size (plus its edge, if any).
+constexpr DWORD SS_ICON = 0x0003;
 constexpr DWORD SS_LEFTNOWORDWRAP = 0x000C;
 constexpr DWORD SS_TYPEMASK = 0x001F;
 constexpr DWORD SS_NOPREFIX = 0x0080; // show "&" as it is, not as a mnemonic mark

@@ -91,6 +91,28 @@ TEST(IconResources, NoTwoIconsDrawTheSamePicture) {
     }
 }
 
+// The link cursor points with its top-left corner, its hot spot, and shows
+// the underlined letters in blue below the arrow.
+TEST(CursorResources, TheLinkCursorPointsFromItsCornerOverBlueLetters) {
+    const QString path = QStringLiteral(":/cursors/129.svg");
+    ASSERT_TRUE(QFile::exists(path));
+    QSvgRenderer renderer(path);
+    ASSERT_TRUE(renderer.isValid());
+    EXPECT_EQ(renderer.defaultSize(), QSize(32, 32));
+    EXPECT_EQ(renderer.viewBoxF(), QRectF(0, 0, 32, 32));
+    const QImage image = Render(renderer, 32, QRectF(0, 0, 32, 32));
+    EXPECT_EQ(image.pixel(0, 0), qRgb(0, 0, 0)) << "the tip";
+    EXPECT_EQ(qAlpha(image.pixel(31, 0)), 0) << "the ground must stay transparent";
+    int blue = 0;
+    for (int y = 20; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            if (image.pixel(x, y) == qRgb(0, 0, 0xC0))
+                ++blue;
+    EXPECT_GT(blue, 40);
+    const QImage framed = Render(renderer, 64, QRectF(16, 16, 32, 32));
+    EXPECT_EQ(CountPainted(framed, framed.rect()), CountPainted(framed, QRect(16, 16, 32, 32)));
+}
+
 TEST(IconResources, ScalableApplicationIconIsASquarePicture) {
     QSvgRenderer renderer(QStringLiteral(VODIZUZI_RES_DIR "/vodizuzi.svg"));
     ASSERT_TRUE(renderer.isValid());

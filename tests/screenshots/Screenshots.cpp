@@ -1,16 +1,23 @@
 // Writes pictures of the main window as PNG files, for a person to look at:
 //   vodizuzi_screenshots dialogs FOLDER   the main dialog empty and showing
-//                                         results, and the folder picker
+//                                         results, the About box, the Web
+//                                         Links dialog and the folder picker
 //   vodizuzi_screenshots button FOLDER    one icon button in its four states
-// Run it with QT_QPA_PLATFORM=offscreen; the button pictures are meant to be
-// taken with QT_SCALE_FACTOR=2.
+//   vodizuzi_screenshots banner FOLDER    the About box's banner half way
+//                                         and at the end of its fade
+// Run it with QT_QPA_PLATFORM=offscreen; the button and banner pictures are
+// meant to be taken with QT_SCALE_FACTOR=2.
+#include "CAboutBox.h"
 #include "CFolderBrowser.h"
+#include "CLinksDlg.h"
 #include "CSearchDlg.h"
 #include "DesktopServices.h"
 #include "MessageBoxHook.h"
 #include "RegisterResources.h"
 #include "Resource.h"
+#include "ResourceTable.h"
 #include "TempTree.h"
+#include "TickCount.h"
 
 #include <QApplication>
 #include <QDir>
@@ -24,7 +31,8 @@
 
 namespace {
 
-// Answers the folder chooser with one folder and starts no editor.
+// Answers the folder chooser with one folder; starts no editor and opens no
+// link.
 class ChooseFolderDesktop : public DesktopServices {
 public:
     explicit ChooseFolderDesktop(std::string folder) : m_folder(std::move(folder)) {}
@@ -32,6 +40,7 @@ public:
         return m_folder;
     }
     bool StartEditor(const std::string&) override { return false; }
+    bool OpenLink(const std::string&) override { return false; }
 
 private:
     std::string m_folder;
@@ -143,12 +152,43 @@ void Button() {
     Save(find, "button-disabled.png");
 }
 
+// The About box and the Web Links dialog once their banners have faded in.
+void InfoDialogs() {
+    DWORD now = 0;
+    TickCountHook clock([&now] { return now; });
+    CAboutBox about;
+    about.Create();
+    Show(about);
+    now = 1000;
+    Save(about.m_hWnd, "about.png");
+    about.DestroyWindow();
+    CLinksDlg links;
+    links.Create();
+    Show(links);
+    now = 2000;
+    Save(links.m_hWnd, "web-links.png");
+}
+
+// The About box's banner half way through its fade and at its end.
+void Banner() {
+    DWORD now = 0;
+    TickCountHook clock([&now] { return now; });
+    CAboutBox about;
+    about.Create();
+    Show(about);
+    QWidget* banner = Control(about, IDC_ABOUT_BANNER);
+    now = 500;
+    Save(banner, "banner-half-way.png");
+    now = 1000;
+    Save(banner, "banner-end.png");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc != 3) {
-        std::fprintf(stderr, "usage: %s dialogs|button FOLDER\n", argv[0]);
+        std::fprintf(stderr, "usage: %s dialogs|button|banner FOLDER\n", argv[0]);
         return 2;
     }
     g_folder = QDir(argv[2]).absolutePath();
@@ -156,9 +196,12 @@ int main(int argc, char** argv) {
     const std::string what = argv[1];
     if (what == "dialogs") {
         Dialogs();
+        InfoDialogs();
         FolderPicker();
     } else if (what == "button") {
         Button();
+    } else if (what == "banner") {
+        Banner();
     } else {
         std::fprintf(stderr, "unknown picture set '%s'\n", argv[1]);
         return 2;

@@ -2,9 +2,14 @@
 
 #include "DesktopServices.h"
 #include "FolderChooserWindow.h"
+#include "WaitUntil.h"
 
+#include <algorithm>
+#include <condition_variable>
+#include <mutex>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 // Desktop services for tests. The folder chooser plays a user: it opens
@@ -13,7 +18,10 @@
 // to do is logged as "select PATH" and "status TEXT". Like the real chooser,
 // it reports selecting a non-empty path as a selection change, and selects
 // `home` (when set) if "initialized" selected nothing. The editor records the
-// paths it is given.
+// paths it is given. Links are recorded with the thread that asked, from any
+// thread; while links are held, each call waits until they are released (or
+// the tests' deadline passes), so that a test can see a call in progress. The
+// fake waits for the calls in progress when it goes.
 class FakeDesktop : public DesktopServices, public FolderChooserWindow {
 public:
     std::vector<std::string> moves;
@@ -26,6 +34,19 @@ public:
     std::vector<std::string> log;
     std::vector<std::string> editorPaths;
     int chooserRuns = 0;
+
+    struct LinkCall {
+        std::string link;
+        std::thread::id thread;
+        bool finished = false;
+    };
+    // What OpenLink answers; set it before the calls.
+    bool linksOpen = true;
+
+    ~FakeDesktop() override {
+        ReleaseLinks();
+        WaitUntil([this] { return Finished() == Links().size(); });
+    }
 
     std::optional<std::string> ChooseFolder(const FolderChooserEvents& events) override {
         ++chooserRuns;
@@ -48,6 +69,36 @@ public:
         return editorStarts;
     }
 
+    bool OpenLink(const std::string& link) override {
+        std::unique_lock lock(m_linkMutex);
+        const size_t call = m_links.size();
+        m_links.push_back({link, std::this_thread::get_id()});
+        m_linkChange.wait_for(lock, kTestDeadline, [this] { return !m_holdLinks; });
+        m_links[call].finished = true;
+        return linksOpen;
+    }
+
+    std::vector<LinkCall> Links() const {
+        const std::lock_guard lock(m_linkMutex);
+        return m_links;
+    }
+    size_t Finished() const {
+        const std::lock_guard lock(m_linkMutex);
+        return static_cast<size_t>(std::count_if(m_links.begin(), m_links.end(),
+                                                 [](const LinkCall& c) { return c.finished; }));
+    }
+    void HoldLinks() {
+        const std::lock_guard lock(m_linkMutex);
+        m_holdLinks = true;
+    }
+    void ReleaseLinks() {
+        {
+            const std::lock_guard lock(m_linkMutex);
+            m_holdLinks = false;
+        }
+        m_linkChange.notify_all();
+    }
+
     void SetSelection(const std::string& path) override {
         log.push_back("select " + path);
         if (!path.empty())
@@ -65,5 +116,9 @@ private:
 
     const FolderChooserEvents* m_events = nullptr;
     std::string m_selected;
+    mutable std::mutex m_linkMutex;
+    std::condition_variable m_linkChange;
+    bool m_holdLinks = false;
+    std::vector<LinkCall> m_links;
     Override m_installed{*this};
 };

@@ -198,9 +198,10 @@ TEST_F(SearchDialog, MenuCommandsReachTheSameHandlersAsTheButtons) {
     trigger("&Results", "&Prev");
     EXPECT_EQ(Text(IDC_COUNTER), "1 / 2");
     // Commands whose dialogs do not exist yet, and Help, which no handler
-    // takes in these tests: the dialog goes on.
+    // takes in these tests: the dialog goes on. About and Web links have
+    // tests of their own.
     trigger("&Edit", "&Options...");
-    for (const char* item : {"&Contents", "&Web links ...", "&About", "&Tips"})
+    for (const char* item : {"&Contents", "&Tips"})
         trigger("&Help", item);
     EXPECT_EQ(dialog.GetModalResult(), -1);
     trigger("", "E&xit!");

@@ -3,6 +3,22 @@
 #include "DetachedProcess.h"
 #include "FolderChooserDialog.h"
 
+#include <cctype>
+#include <string_view>
+
+namespace {
+// Whether the link starts with "www." in any letter case.
+bool StartsWithWww(const std::string& link) {
+    constexpr std::string_view kPrefix = "www.";
+    if (link.size() < kPrefix.size())
+        return false;
+    for (size_t i = 0; i < kPrefix.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(link[i])) != kPrefix[i])
+            return false;
+    return true;
+}
+} // namespace
+
 std::optional<std::string>
 StandardDesktopServices::ChooseFolder(const FolderChooserEvents& events) {
     FolderChooserDialog dialog(events);
@@ -13,4 +29,9 @@ StandardDesktopServices::ChooseFolder(const FolderChooserEvents& events) {
 
 bool StandardDesktopServices::StartEditor(const std::string& path) {
     return DetachedProcess::Start({"xdg-open", path});
+}
+
+bool StandardDesktopServices::OpenLink(const std::string& link) {
+    // The Windows shell takes such an address for a web page too.
+    return DetachedProcess::Start({"xdg-open", StartsWithWww(link) ? "http://" + link : link});
 }

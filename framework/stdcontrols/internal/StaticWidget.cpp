@@ -1,5 +1,6 @@
 #include "StaticWidget.h"
 
+#include "Icons.h"
 #include "WinStyles.h"
 
 #include <QPainter>
@@ -12,17 +13,38 @@ void StaticWidget::SetDisplayText(const QString& text) {
     if (text == m_text)
         return;
     m_text = text;
+    UpdateIcon();
     update();
 }
 
 void StaticWidget::ApplyStyle(DWORD style, DWORD exStyle) {
     m_style = style;
     m_exStyle = exStyle;
+    UpdateIcon();
     update();
 }
 
 bool StaticWidget::HasEdge() const {
     return (m_exStyle & WS_EX_STATICEDGE) || (m_style & SS_SUNKEN);
+}
+
+bool StaticWidget::ShowsIcon() const {
+    return (m_style & SS_TYPEMASK) == SS_ICON;
+}
+
+void StaticWidget::UpdateIcon() {
+    m_icon = QImage();
+    bool isNumber = false;
+    const UINT id = m_text.startsWith(u'#') ? m_text.mid(1).toUInt(&isNumber) : 0;
+    if (!ShowsIcon() || !isNumber)
+        return;
+    HICON icon = LoadIconResource(id);
+    if (icon == nullptr)
+        return;
+    m_icon = icon->image;
+    const int edge = HasEdge() ? 2 : 0;
+    resize(icon->size + QSize(edge, edge));
+    DestroyIcon(icon);
 }
 
 void StaticWidget::paintEvent(QPaintEvent*) {
@@ -36,6 +58,11 @@ void StaticWidget::paintEvent(QPaintEvent*) {
         painter.fillRect(width() - 1, 0, 1, height(), highlight);
         painter.fillRect(0, height() - 1, width(), 1, highlight);
         area.adjust(1, 1, -1, -1);
+    }
+    if (ShowsIcon()) {
+        if (!m_icon.isNull())
+            painter.drawImage(area.topLeft(), m_icon);
+        return;
     }
     const DWORD type = m_style & SS_TYPEMASK;
     int flags = Qt::AlignTop;

@@ -2,6 +2,7 @@
 
 #include "ControlWidget.h"
 
+#include <QImage>
 #include <QWidget>
 
 // A static text control: the text at the top, left-aligned, centred
@@ -10,7 +11,9 @@
 // (SS_LEFTNOWORDWRAP never does); otherwise the text is cut at the right
 // edge, never elided. WS_EX_STATICEDGE or SS_SUNKEN draws a 1-pixel sunken
 // frame (shadow colour above and left, highlight colour below and right)
-// inside which the text stands. Mouse input passes on to the parent.
+// inside which the text stands. With SS_ICON it shows the icon resource its
+// text names ("#128") instead, at the icon's size, and takes that size (with
+// its frame). Mouse input passes on to the parent.
 class StaticWidget : public QWidget, public ControlWidget {
 public:
     explicit StaticWidget(QWidget* parent);
@@ -24,7 +27,12 @@ protected:
 
 private:
     bool HasEdge() const;
+    bool ShowsIcon() const;
+    // Loads the icon the text names, when the style asks for one, and takes
+    // its size.
+    void UpdateIcon();
     QString m_text;
+    QImage m_icon;
     DWORD m_style = 0;
     DWORD m_exStyle = 0;
 };

@@ -19,6 +19,7 @@ public:
         started = path;
         return true;
     }
+    bool OpenLink(const std::string&) override { return true; }
     std::string started;
 };
 } // namespace

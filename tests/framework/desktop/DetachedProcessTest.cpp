@@ -123,3 +123,27 @@ TEST(StandardDesktopServices, StartsXdgOpenWithThePathAsItsOneArgument) {
     const Record record = Recorded(tree, [&] { return services.StartEditor(file); });
     EXPECT_EQ(record.argv, (std::vector<std::string>{"xdg-open", file}));
 }
+
+TEST(StandardDesktopServices, OpensALinkWithXdgOpenAndGivesAWwwAddressItsScheme) {
+    TempTree tree;
+    tree.Link("bin/xdg-open", ARGV_RECORDER);
+    const ScopedEnvironment path("PATH", tree.Path("bin"));
+    const struct {
+        std::string link;
+        std::string argument;
+    } cases[] = {
+        {"mailto:support@tarnwick.example", "mailto:support@tarnwick.example"},
+        {"www.tarnwick.example/projects/VODizuzi.html",
+         "http://www.tarnwick.example/projects/VODizuzi.html"},
+        {"WWW.Tarnwick.example", "http://WWW.Tarnwick.example"},
+        {"https://www.tarnwick.example", "https://www.tarnwick.example"},
+        {"wwwtarnwick.example", "wwwtarnwick.example"},
+        {"www", "www"},
+        {"www.a b \"c\" $(d)", "http://www.a b \"c\" $(d)"},
+    };
+    StandardDesktopServices services;
+    for (const auto& c : cases) {
+        const Record record = Recorded(tree, [&] { return services.OpenLink(c.link); });
+        EXPECT_EQ(record.argv, (std::vector<std::string>{"xdg-open", c.argument})) << c.link;
+    }
+}

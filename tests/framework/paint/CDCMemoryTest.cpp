@@ -1,4 +1,5 @@
 #include "CBitmap.h"
+#include "CBrush.h"
 #include "CDC.h"
 #include "PaintCanvas.h"
 
@@ -175,4 +176,37 @@ TEST(CDCMemory, BitmapsReportTheirSizeAndAreCountedWhileTheyLive) {
     }
     EXPECT_EQ(CGdiObject::LiveCount(), before);
     EXPECT_FALSE(CBitmap().CreateCompatibleBitmap(nullptr, -1, 2));
+}
+
+TEST(CDCMemory, AnAttachedContextDrawsOnTheDeviceAndLeavesItWhole) {
+    PaintCanvas canvas(10, 10, White);
+    CDC& device = canvas.dc();
+    device.SetWindowOrg(5, 5);
+    device.SetTextColor(Red);
+    CBrush red(Red);
+    {
+        CDC attached;
+        EXPECT_FALSE(attached.Attach(nullptr));
+        EXPECT_EQ(attached.Detach(), nullptr);
+        ASSERT_TRUE(attached.Attach(device.GetSafeHdc()));
+        EXPECT_FALSE(attached.Attach(device.GetSafeHdc()));
+        // It starts from the device's state and draws on it at once.
+        EXPECT_EQ(attached.GetWindowOrg(), CPoint(5, 5));
+        EXPECT_EQ(attached.GetTextColor(), Red);
+        attached.FillRect(CRect(5, 5, 6, 6), &red);
+        EXPECT_EQ(canvas.At(0, 0), Red);
+        // Its own changes stay its own.
+        attached.SetWindowOrg(0, 0);
+        EXPECT_EQ(device.GetWindowOrg(), CPoint(5, 5));
+        EXPECT_FALSE(attached.DeleteDC());
+        EXPECT_NE(attached.GetSafeHdc(), nullptr);
+        EXPECT_EQ(attached.Detach(), device.GetSafeHdc());
+        EXPECT_EQ(attached.GetSafeHdc(), nullptr);
+        // Going while attached leaves the device too.
+        CDC dropped;
+        dropped.Attach(device.GetSafeHdc());
+    }
+    ASSERT_TRUE(canvas.painter().isActive());
+    device.FillRect(CRect(6, 6, 7, 7), &red);
+    EXPECT_EQ(canvas.At(1, 1), Red);
 }

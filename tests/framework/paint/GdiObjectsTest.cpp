@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <string>
 
 TEST(GdiObjects, AFontDescriptionSurvivesTheTripThroughQt) {
     QFont dialogFont("DejaVu Sans");
@@ -70,4 +71,25 @@ TEST(GdiObjects, StockObjectsAreSharedAndNeverFreed) {
     EXPECT_EQ(logBrush.lbStyle, BS_NULL);
     EXPECT_EQ(GetStockObject(12345), nullptr);
     EXPECT_EQ(CGdiObject::LiveCount(), before);
+}
+
+TEST(GdiObjects, AFaceNameKeepsAtMost31BytesAndOnlyWholeCharacters) {
+    const std::string e = "\xc3\xa9"; // two bytes
+    const struct {
+        std::string face;
+        std::string kept;
+    } cases[] = {
+        {"Arial", "Arial"},
+        {std::string(31, 'a'), std::string(31, 'a')},
+        {std::string(40, 'a'), std::string(31, 'a')},
+        {std::string(29, 'a') + e + "b", std::string(29, 'a') + e},
+        {std::string(30, 'a') + e, std::string(30, 'a')},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        LOGFONT logFont;
+        std::memset(logFont.lfFaceName, 'x', LF_FACESIZE);
+        SetFaceName(&logFont, c.face);
+        EXPECT_EQ(std::string(logFont.lfFaceName), c.kept) << c.face;
+    }
 }

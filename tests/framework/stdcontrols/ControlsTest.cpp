@@ -129,6 +129,34 @@ TEST_F(Controls, AStaticWrapsWordsOnlyWhenItHasRoomForASecondLine) {
     }
 }
 
+TEST(IconStatic, ShowsItsIconAtItsOwnSizeInsideItsEdge) {
+    const QRgb red = qRgb(0xc0, 0x20, 0x20); // the test icon's colour
+    const struct {
+        const char* name;
+        DWORD style;
+        QString text;
+        QSize size;
+        QPoint centre;
+    } cases[] = {
+        {"sunken", SS_ICON | SS_SUNKEN, "#9002", {18, 18}, {9, 9}},
+        {"plain", SS_ICON, "#9002", {16, 16}, {8, 8}},
+        {"a missing icon", SS_ICON, "#9999", {40, 30}, {20, 15}},
+        {"not an icon's name", SS_ICON, "9002", {40, 30}, {20, 15}},
+    };
+    for (const auto& c : cases) {
+        StaticWidget label(nullptr);
+        label.resize(40, 30);
+        label.ApplyStyle(c.style, 0);
+        label.SetDisplayText(c.text);
+        EXPECT_EQ(label.size(), c.size) << c.name;
+        const QImage image = label.grab().toImage();
+        EXPECT_EQ(image.pixel(c.centre) == red, c.size.width() < 40) << c.name;
+        if (c.style & SS_SUNKEN) {
+            EXPECT_EQ(image.pixel(0, 0), label.palette().color(QPalette::Dark).rgb()) << c.name;
+        }
+    }
+}
+
 TEST(EditLimit, TheLimitStopsGrowthAndKeepsWhatFitsOfAnInsertion) {
     const struct {
         const char* name;

@@ -3,11 +3,13 @@
 #include <functional>
 #include <utility>
 
-// Replaces one of the framework's blocking steps (a message box, a modal
-// loop) for as long as the object lives: the step calls the innermost hook's
-// handler instead of waiting for a user. Hooks of one kind nest; the previous
-// one comes back when this one goes. Tests use them so that nothing ever
-// waits for a user. `Tag` tells the kinds apart.
+// Replaces one of the framework's steps that tests must control (a message
+// box, a modal loop, the clock) for as long as the object lives: the step
+// calls the innermost hook's handler instead of waiting for a user or asking
+// the system. Hooks of one kind nest; the previous one comes back when this
+// one goes. Tests use them so that nothing ever waits for a user and nothing
+// depends on the time of day. `Tag` tells the kinds apart. Hooks are set and
+// used on the user-interface thread.
 template <class Tag, class Signature> class ScopedHook {
 public:
     using Handler = std::function<Signature>;

@@ -1,0 +1,6 @@
+#pragma once
+
+#include "DialogTemplate.h"
+
+// The About box's template (IDD_ABOUTBOX).
+DialogTemplate AboutBoxTemplate();
