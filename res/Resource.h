@@ -58,3 +58,13 @@ constexpr int IDC_STATUS_TEXT = 1015;
 constexpr int IDC_MATCH_PATH = 1016;
 constexpr int IDC_LINE_LIST = 1017;
 constexpr int IDC_COUNTER = 1021;
+
+// The Options dialog's controls (OK and Cancel are IDOK and IDCANCEL).
+constexpr int IDC_EXT1 = 1022;
+constexpr int IDC_EXT2 = 1023;
+constexpr int IDC_EXT3 = 1024;
+constexpr int IDC_IGNORE_CAPS = 1025;
+constexpr int IDC_IGNORE_EXT = 1026;
+constexpr int IDC_EXT4 = 1027;
+constexpr int IDC_EXT5 = 1028;
+constexpr int IDC_MAX_MATCHES = 1029;
