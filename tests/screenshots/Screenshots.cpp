@@ -1,15 +1,21 @@
-// Writes pictures of the main window as PNG files, for a person to look at:
+// Writes pictures of the dialogs as PNG files, for a person to look at:
 //   vodizuzi_screenshots dialogs FOLDER   the main dialog empty and showing
-//                                         results, and the folder picker
+//                                         results, the Options dialog with
+//                                         the first-run options, and the
+//                                         folder picker
 //   vodizuzi_screenshots button FOLDER    one icon button in its four states
 // Run it with QT_QPA_PLATFORM=offscreen; the button pictures are meant to be
 // taken with QT_SCALE_FACTOR=2.
 #include "CFolderBrowser.h"
+#include "COptionsDlg.h"
 #include "CSearchDlg.h"
 #include "DesktopServices.h"
+#include "KeyedApp.h"
 #include "MessageBoxHook.h"
+#include "OptionsStore.h"
 #include "RegisterResources.h"
 #include "Resource.h"
+#include "TempConfigHome.h"
 #include "TempTree.h"
 
 #include <QApplication>
@@ -95,6 +101,17 @@ void Dialogs() {
     results.DestroyWindow();
 }
 
+void Options() {
+    // A profile of its own, so that the user's stays untouched.
+    TempConfigHome home;
+    KeyedApp app("vodizuzi");
+    WriteDefaultOptions(app);
+    COptionsDlg dialog;
+    dialog.Create();
+    Show(dialog);
+    Save(dialog.m_hWnd, "options.png");
+}
+
 void FolderPicker() {
     // A home folder of its own beside the pictures, so that the tree around
     // it shows the build tree rather than whatever fills /tmp.
@@ -156,6 +173,7 @@ int main(int argc, char** argv) {
     const std::string what = argv[1];
     if (what == "dialogs") {
         Dialogs();
+        Options();
         FolderPicker();
     } else if (what == "button") {
         Button();
