@@ -44,7 +44,7 @@ fuzz: build
 	VODIZUZI_SEED=$$seed VODIZUZI_ROUNDS=$${ROUNDS:-400} \
 		$(BUILD)/tests/engine/engine_tests --gtest_filter='SearchRun.*:BlockScanner.*'
 
-# Pictures of the main window under $(BUILD)/screenshots/, drawn offscreen; the
+# Pictures of the dialogs under $(BUILD)/screenshots/, drawn offscreen; the
 # icon button and the banner at twice the scale.
 screenshots: build
 	mkdir -p $(BUILD)/screenshots

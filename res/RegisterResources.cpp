@@ -2,6 +2,7 @@
 
 #include "AboutBoxResources.h"
 #include "MainDialogResources.h"
+#include "OptionsDialogResources.h"
 #include "ResourceTable.h"
 #include "WebLinksResources.h"
 
@@ -11,4 +12,5 @@ void RegisterResources() {
     ResourceTable::AddAccelerators(MainAcceleratorTable());
     ResourceTable::AddDialog(AboutBoxTemplate());
     ResourceTable::AddDialog(WebLinksTemplate());
+    ResourceTable::AddDialog(OptionsDialogTemplate());
 }

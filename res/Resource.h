@@ -75,3 +75,13 @@ constexpr int IDC_DOWNLOAD_LINK = 1010;
 constexpr int IDC_QUESTION_CAPTION = 1013;
 constexpr int IDC_MAIL_LINK = 1014;
 constexpr int IDC_LINKS_BANNER = 1015;
+
+// The Options dialog's controls (OK and Cancel are IDOK and IDCANCEL).
+constexpr int IDC_EXT1 = 1022;
+constexpr int IDC_EXT2 = 1023;
+constexpr int IDC_EXT3 = 1024;
+constexpr int IDC_IGNORE_CAPS = 1025;
+constexpr int IDC_IGNORE_EXT = 1026;
+constexpr int IDC_EXT4 = 1027;
+constexpr int IDC_EXT5 = 1028;
+constexpr int IDC_MAX_MATCHES = 1029;

@@ -6,6 +6,7 @@
 #include "CBackgroundWork.h"
 #include "CFolderBrowser.h"
 #include "CLinksDlg.h"
+#include "COptionsDlg.h"
 #include "DDX.h"
 #include "DesktopServices.h"
 #include "Icons.h"
@@ -228,4 +229,17 @@ void CSearchDlg::OnWebLinks() {
 
 void CSearchDlg::OnTips() {} // will open the Tip of the Day
 
-void CSearchDlg::OnOptions() {} // will open the Options dialog
+void CSearchDlg::OnOptions() {
+    COptionsDlg dialog;
+    if (dialog.DoModal() != IDOK)
+        return;
+    // From the next search on; the record on display stays.
+    m_options.Ext1 = dialog.GetExt1();
+    m_options.Ext2 = dialog.GetExt2();
+    m_options.Ext3 = dialog.GetExt3();
+    m_options.Ext4 = dialog.GetExt4();
+    m_options.Ext5 = dialog.GetExt5();
+    m_options.IgnoreCaps = dialog.GetIgnoreCaps();
+    m_options.IgnoreExt = dialog.GetIgnoreExt();
+    m_options.Max = dialog.GetMax();
+}

@@ -1,7 +1,9 @@
-// Writes pictures of the main window as PNG files, for a person to look at:
+// Writes pictures of the dialogs as PNG files, for a person to look at:
 //   vodizuzi_screenshots dialogs FOLDER   the main dialog empty and showing
-//                                         results, the About box, the Web
-//                                         Links dialog and the folder picker
+//                                         results, the Options dialog with
+//                                         the first-run options, the About
+//                                         box, the Web Links dialog and the
+//                                         folder picker
 //   vodizuzi_screenshots button FOLDER    one icon button in its four states
 //   vodizuzi_screenshots banner FOLDER    the About box's banner half way
 //                                         and at the end of its fade
@@ -10,12 +12,16 @@
 #include "CAboutBox.h"
 #include "CFolderBrowser.h"
 #include "CLinksDlg.h"
+#include "COptionsDlg.h"
 #include "CSearchDlg.h"
 #include "DesktopServices.h"
+#include "KeyedApp.h"
 #include "MessageBoxHook.h"
+#include "OptionsStore.h"
 #include "RegisterResources.h"
 #include "Resource.h"
 #include "ResourceTable.h"
+#include "TempConfigHome.h"
 #include "TempTree.h"
 #include "TickCount.h"
 
@@ -102,6 +108,17 @@ void Dialogs() {
     QApplication::processEvents();
     Save(results.m_hWnd, "main-results.png");
     results.DestroyWindow();
+}
+
+void Options() {
+    // A profile of its own, so that the user's stays untouched.
+    TempConfigHome home;
+    KeyedApp app("vodizuzi");
+    WriteDefaultOptions(app);
+    COptionsDlg dialog;
+    dialog.Create();
+    Show(dialog);
+    Save(dialog.m_hWnd, "options.png");
 }
 
 void FolderPicker() {
@@ -196,6 +213,7 @@ int main(int argc, char** argv) {
     const std::string what = argv[1];
     if (what == "dialogs") {
         Dialogs();
+        Options();
         InfoDialogs();
         FolderPicker();
     } else if (what == "button") {

@@ -1,5 +1,9 @@
 #include "SearchDialogFixture.h"
 
+#include "KeyedApp.h"
+#include "ModalHook.h"
+#include "TempConfigHome.h"
+
 #include <QApplication>
 #include <QListWidget>
 #include <QMenuBar>
@@ -197,10 +201,20 @@ TEST_F(SearchDialog, MenuCommandsReachTheSameHandlersAsTheButtons) {
     EXPECT_EQ(desktop.editorPaths, Texts{tree.Path("b.txt")});
     trigger("&Results", "&Prev");
     EXPECT_EQ(Text(IDC_COUNTER), "1 / 2");
+    {
+        TempConfigHome home;
+        KeyedApp app;
+        int optionsRuns = 0;
+        ModalHook cancel([&](CDialog&) -> INT_PTR {
+            ++optionsRuns;
+            return IDCANCEL;
+        });
+        trigger("&Edit", "&Options...");
+        EXPECT_EQ(optionsRuns, 1);
+    }
     // Commands whose dialogs do not exist yet, and Help, which no handler
     // takes in these tests: the dialog goes on. About and Web links have
     // tests of their own.
-    trigger("&Edit", "&Options...");
     for (const char* item : {"&Contents", "&Tips"})
         trigger("&Help", item);
     EXPECT_EQ(dialog.GetModalResult(), -1);
