@@ -38,6 +38,14 @@ bool HasMnemonic(const QWidget* control) {
            dynamic_cast<const GroupBoxWidget*>(control);
 }
 
+// The upper-case mnemonic of a control that can take one now, else 0.
+WPARAM MnemonicKey(const QWidget* control) {
+    if (!control || control->isHidden() || !control->isEnabled() || !HasMnemonic(control))
+        return 0;
+    const QChar mnemonic = MnemonicOf(dynamic_cast<const ControlWidget*>(control)->DisplayText());
+    return mnemonic.isNull() ? 0 : mnemonic.toUpper().unicode();
+}
+
 bool IsTabStop(const QWidget* control) {
     const WndRecord* record = WndRecord::Find(control);
     return record && !control->isHidden() && control->isEnabled() &&
@@ -197,20 +205,28 @@ QWidget* CDialog::MnemonicTarget(WPARAM key, bool alt, LPARAM modifiers) const {
     const int start = IndexOf(focus);
     for (int step = 1; step <= count; ++step) {
         QWidget* control = controls[static_cast<size_t>((start + step + count) % count)];
-        if (!control || control->isHidden() || !control->isEnabled() || !HasMnemonic(control))
-            continue;
-        const QChar mnemonic = MnemonicOf(dynamic_cast<ControlWidget*>(control)->DisplayText());
-        if (!mnemonic.isNull() && mnemonic.toUpper().unicode() == key)
+        if (MnemonicKey(control) == key)
             return control;
     }
     return nullptr;
 }
 
+bool CDialog::SharesMnemonic(const QWidget* target) const {
+    const WPARAM key = MnemonicKey(target);
+    for (const QWidget* control : m_window->Controls())
+        if (control != target && MnemonicKey(control) == key)
+            return true;
+    return false;
+}
+
 void CDialog::ActivateMnemonic(QWidget* target) {
     if (auto* button = dynamic_cast<QAbstractButton*>(target);
         button && !dynamic_cast<GroupBoxWidget*>(target)) {
+        // A mnemonic that several controls share only moves the focus among
+        // them, so that the key never presses a button the user did not mean.
         button->setFocus(Qt::ShortcutFocusReason);
-        button->click();
+        if (!SharesMnemonic(target))
+            button->click();
         return;
     }
     const auto& controls = m_window->Controls();

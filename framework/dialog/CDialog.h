@@ -85,6 +85,8 @@ private:
     int IndexOf(const QWidget* control) const;
     // The control whose mnemonic the key is, or null.
     QWidget* MnemonicTarget(WPARAM key, bool alt, LPARAM modifiers) const;
+    // True when another control has the same mnemonic as `target`.
+    bool SharesMnemonic(const QWidget* target) const;
     void ActivateMnemonic(QWidget* target);
     void PressDefault();
     // Whether a key is one of the dialog's mnemonics, which then wins over

@@ -193,6 +193,25 @@ TEST_F(DialogCommands, MnemonicsClickButtonsFocusPastLabelsAndLeaveTheRestToTheM
     }
 }
 
+// Regression: with two buttons sharing a mnemonic, the key pressed whichever
+// came next after the focus, so Alt+O in the main window could open the
+// Options instead of the file. Now it only moves the focus between them.
+TEST_F(DialogCommands, AMnemonicTwoButtonsShareMovesTheFocusWithoutPressing) {
+    TestDialog dialog;
+    ASSERT_TRUE(dialog.Create());
+    ShowActive(dialog);
+    dialog.GetDlgItem(TestIds::kDraw)->SetWindowText("&Fetch");
+    Widget(dialog, TestIds::kText)->setFocus();
+    for (const int expected : {TestIds::kFind, TestIds::kDraw, TestIds::kFind}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
+        EXPECT_TRUE(Widget(dialog, expected)->hasFocus()) << expected;
+    }
+    EXPECT_TRUE(dialog.log.empty());
+    dialog.GetDlgItem(TestIds::kDraw)->SetWindowText("&Draw");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
+    EXPECT_EQ(dialog.log, std::vector<std::string>{"find"});
+}
+
 TEST_F(DialogCommands, MenuItemsChosenWithTheirMnemonicsSendTheirIds) {
     const struct {
         Qt::Key menu, item;
