@@ -2,6 +2,7 @@
 
 #include "CCommandLineInfo.h"
 #include "CSearchDlg.h"
+#include "CTipOfDayDlg.h"
 #include "OptionsStore.h"
 #include "Resource.h"
 
@@ -30,11 +31,18 @@ BOOL CFinderApp::InitInstance() {
 void CFinderApp::OfferTipAtStartup() {
     CCommandLineInfo cmdInfo;
     ParseCommandLine(cmdInfo);
-    // Started by another program ("Embedding", "Automation"): no tip.
+    // Started by another program ("Embedding", "Automation"): no tip, and
+    // the tips file's position stays where it is.
     if (!cmdInfo.m_bShowSplash)
         return;
-    // The Tip of the Day dialog is not part of the program yet, so there is
-    // nothing to offer.
+    // Made even when the tips are off, so that the position moves on by one
+    // tip at every start-up.
+    CTipOfDayDlg dialog;
+    if (dialog.m_showOnStartup)
+        dialog.DoModal();
 }
 
-void CFinderApp::OnTipOfTheDay() {} // will show the Tip of the Day
+void CFinderApp::OnTipOfTheDay() {
+    CTipOfDayDlg dialog;
+    dialog.DoModal();
+}

@@ -3,8 +3,9 @@
 #include "CWinApp.h"
 
 // The application object: puts the profile under "Tarnwick\VO Dizuzi",
-// stores the first-run options, then runs the main search dialog as the
-// program's one window; the program ends when it closes.
+// stores the first-run options, offers the Tip of the Day, then runs the main
+// search dialog as the program's one window; the program ends when it
+// closes.
 class CFinderApp : public CWinApp {
 public:
     CFinderApp() = default;
@@ -16,9 +17,10 @@ protected:
     const CommandMap& GetCommandMap() const override;
 
 private:
-    // The start-up offer of the Tip of the Day: none when the command line
-    // holds "Embedding" or "Automation".
+    // The start-up offer of the Tip of the Day: shown while its check box is
+    // on; not even read when the command line holds "Embedding" or
+    // "Automation".
     void OfferTipAtStartup();
-    // Command 106: the Tip of the Day.
+    // Command 106: the Tip of the Day, whatever its check box says.
     void OnTipOfTheDay();
 };

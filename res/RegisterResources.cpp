@@ -4,6 +4,8 @@
 #include "MainDialogResources.h"
 #include "OptionsDialogResources.h"
 #include "ResourceTable.h"
+#include "StringTable.h"
+#include "TipDialogResources.h"
 #include "WebLinksResources.h"
 
 void RegisterResources() {
@@ -13,4 +15,7 @@ void RegisterResources() {
     ResourceTable::AddDialog(AboutBoxTemplate());
     ResourceTable::AddDialog(WebLinksTemplate());
     ResourceTable::AddDialog(OptionsDialogTemplate());
+    ResourceTable::AddDialog(TipDialogTemplate());
+    for (auto& [id, text] : StringTable())
+        ResourceTable::AddString(id, std::move(text));
 }

@@ -52,6 +52,12 @@ constexpr UINT ID_WEB_LINKS = 32771;
 constexpr UINT ID_TIPS = 32772;
 constexpr UINT ID_OPTIONS = 57671;
 
+// The Tip of the Day's controls.
+constexpr int IDC_BULB = 1000; // marks the white tip area
+constexpr int IDC_STARTUP = 1001;
+constexpr int IDC_NEXTTIP = 1002;
+constexpr int IDC_TIPSTRING = 1004;
+
 // The main dialog's other controls.
 constexpr int IDC_SEARCH_TEXT = 1013;
 constexpr int IDC_FOLDER_TEXT = 1014;

@@ -7,6 +7,7 @@
 #include "CFolderBrowser.h"
 #include "CLinksDlg.h"
 #include "COptionsDlg.h"
+#include "CTipOfDayDlg.h"
 #include "DDX.h"
 #include "DesktopServices.h"
 #include "Icons.h"
@@ -227,7 +228,10 @@ void CSearchDlg::OnWebLinks() {
     links.DoModal();
 }
 
-void CSearchDlg::OnTips() {} // will open the Tip of the Day
+void CSearchDlg::OnTips() {
+    CTipOfDayDlg dialog;
+    dialog.DoModal();
+}
 
 void CSearchDlg::OnOptions() {
     COptionsDlg dialog;

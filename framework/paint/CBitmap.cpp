@@ -1,6 +1,7 @@
 #include "CBitmap.h"
 
 #include "CDC.h"
+#include "SvgPicture.h"
 
 CBitmap::~CBitmap() {
     if (m_selectedIn != nullptr)
@@ -25,6 +26,11 @@ BOOL CBitmap::CreateFromImage(const QImage& image) {
                                                             : QImage::Format_RGB32);
     MarkCreated();
     return TRUE;
+}
+
+BOOL CBitmap::LoadBitmap(UINT nIDResource) {
+    const QImage image = RenderSvg(QStringLiteral(":/bitmaps/%1.svg").arg(nIDResource));
+    return !image.isNull() && CreateFromImage(image);
 }
 
 int CBitmap::GetBitmap(BITMAP* bitmap) const {

@@ -31,6 +31,10 @@ public:
     BOOL CreateCompatibleBitmap(CDC* dc, int width, int height);
     // A bitmap holding a copy of `image` (its device pixel ratio kept).
     BOOL CreateFromImage(const QImage& image);
+    // Bitmap resource `nIDResource`: the picture ":/bitmaps/<id>.svg" at its
+    // natural size, drawn at the screen's device pixel ratio. FALSE when the
+    // resource is missing.
+    BOOL LoadBitmap(UINT nIDResource);
     // The description (GetObject of a bitmap); 0 when no resource is held.
     int GetBitmap(BITMAP* bitmap) const;
     // The pixels; null image when no resource is held.

@@ -408,13 +408,17 @@ BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* source, int xSrc, int
         return FALSE;
     if (width <= 0 || height <= 0)
         return TRUE;
-    const QImage pixels =
-        source->ReadPixels(QRect(source->ToDevice(xSrc, ySrc), QSize(width, height)));
+    const QRect wanted(source->ToDevice(xSrc, ySrc), QSize(width, height));
+    const QRect present = wanted & source->DeviceBounds();
+    if (present.isEmpty())
+        return TRUE;
+    const QImage pixels = source->ReadPixels(present);
     if (pixels.isNull())
         return FALSE;
     m_painter->save();
     m_painter->setCompositionMode(QPainter::CompositionMode_Source);
-    m_painter->drawImage(QRect(ToDevice(x, y), QSize(width, height)), pixels);
+    m_painter->drawImage(
+        QRect(ToDevice(x, y) + (present.topLeft() - wanted.topLeft()), present.size()), pixels);
     m_painter->restore();
     return TRUE;
 }

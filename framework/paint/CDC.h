@@ -144,6 +144,8 @@ public:
     // Copies width x height pixels from `source` at (xSrc, ySrc) to (x, y),
     // each point in its own context's logical coordinates. The source must
     // be a memory context or paint on a QImage or QPixmap; only SRCCOPY.
+    // Only pixels inside the source's device are copied: the target beyond
+    // them keeps what it had.
     BOOL BitBlt(int x, int y, int width, int height, CDC* source, int xSrc, int ySrc, DWORD rop);
 
     // The device pixel ratio that bitmaps compatible with `dc` get (null:

@@ -56,6 +56,11 @@ constexpr UINT WM_SYSKEYDOWN = 0x0104; // a key pressed with Alt
 constexpr UINT WM_SYSKEYUP = 0x0105;
 constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_TIMER = 0x0113;
+// A static asks its parent how to paint: wParam the CDC* of the paint, lParam
+// the static's HWND; the result is the HBRUSH of its background, or null.
+constexpr UINT WM_CTLCOLORSTATIC = 0x0138;
+// The kind of control that CWnd::OnCtlColor is asked for.
+constexpr UINT CTLCOLOR_STATIC = 6;
 constexpr UINT WM_MOUSEMOVE = 0x0200;
 constexpr UINT WM_LBUTTONDOWN = 0x0201;
 constexpr UINT WM_LBUTTONUP = 0x0202;

@@ -65,7 +65,9 @@ constexpr DWORD SS_RIGHT = 0x0002;
 // An icon instead of text: the text names the icon resource, "#" and its
 // number. The control takes the icon's size (plus its edge, if any).
 constexpr DWORD SS_ICON = 0x0003;
+constexpr DWORD SS_BLACKFRAME = 0x0007; // a 1-pixel black frame, hollow, no text
 constexpr DWORD SS_LEFTNOWORDWRAP = 0x000C;
+constexpr DWORD SS_BITMAP = 0x000E; // without an image it draws nothing
 constexpr DWORD SS_TYPEMASK = 0x001F;
 constexpr DWORD SS_NOPREFIX = 0x0080; // show "&" as it is, not as a mnemonic mark
 constexpr DWORD SS_SUNKEN = 0x1000;

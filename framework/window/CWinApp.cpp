@@ -2,28 +2,30 @@
 
 #include "CCommandLineInfo.h"
 #include "ProfileFile.h"
+#include "ProgramFolders.h"
 
 #include <QApplication>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string_view>
-#include <unistd.h>
 
 namespace {
 CWinApp* g_app = nullptr;
 
 // The executable's file name without its extension.
 std::string ExecutableBaseName() {
-    char path[4096];
-    const ssize_t length = ::readlink("/proc/self/exe", path, sizeof path - 1);
-    if (length <= 0)
-        return std::string();
-    std::string name(path, static_cast<size_t>(length));
+    std::string name = ExecutablePath();
     name.erase(0, name.rfind('/') + 1);
     if (const size_t dot = name.rfind('.'); dot != std::string::npos && dot > 0)
         name.erase(dot);
     return name;
+}
+
+std::string CurrentFolder() {
+    std::error_code error;
+    return std::filesystem::current_path(error).string();
 }
 
 // A decimal number with an optional sign, its low 32 bits kept; nothing for
@@ -45,7 +47,7 @@ std::optional<UINT> ParseProfileInt(std::string_view text) {
 } // namespace
 
 CWinApp::CWinApp(const char* lpszAppName)
-    : m_appName(lpszAppName ? lpszAppName : ExecutableBaseName()) {
+    : m_appName(lpszAppName ? lpszAppName : ExecutableBaseName()), m_startFolder(CurrentFolder()) {
     if (g_app != nullptr)
         throw std::logic_error("a second application object");
     m_pszAppName = m_appName.c_str();
@@ -75,6 +77,10 @@ void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo) {
 void CWinApp::SetRegistryKey(const char* lpszRegistryKey) {
     m_registryKey = lpszRegistryKey ? lpszRegistryKey : "";
     m_profileName = m_appName;
+}
+
+std::string CWinApp::GetDataFolder() const {
+    return DataFolderOf(ExecutablePath(), m_appName);
 }
 
 void CWinApp::OnHelp() {}

@@ -52,6 +52,15 @@ public:
     BOOL WriteProfileString(const char* lpszSection, const char* lpszEntry, const char* lpszValue);
     BOOL WriteProfileInt(const char* lpszSection, const char* lpszEntry, int nValue);
 
+    // Where the program finds files of its own, where Windows programs open
+    // them by bare name in the current directory: the folder that was
+    // current when the application object was made (empty when it could not
+    // be read), and the program's data folder: <prefix>/share/<application
+    // name> when installed (the executable in <prefix>/bin), else the
+    // executable's folder (a build tree).
+    const std::string& GetStartFolder() const { return m_startFolder; }
+    std::string GetDataFolder() const;
+
     const char* m_pszAppName;
     CWnd* m_pMainWnd = nullptr;
 
@@ -75,6 +84,7 @@ private:
     std::string ProfilePath() const;
 
     std::string m_appName;
+    std::string m_startFolder;
     std::string m_registryKey;
     std::string m_profileName;
     // The command line as AfxWinMain received it, the program's name first.

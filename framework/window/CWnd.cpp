@@ -314,6 +314,10 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SYSCOLORCHANGE:
         OnSysColorChange();
         return 0;
+    case WM_CTLCOLORSTATIC:
+        return reinterpret_cast<LRESULT>(OnCtlColor(reinterpret_cast<CDC*>(wParam),
+                                                    FromHandle(reinterpret_cast<HWND>(lParam)),
+                                                    CTLCOLOR_STATIC));
     case WM_SETCURSOR:
         return OnSetCursor(FromHandle(reinterpret_cast<HWND>(wParam)), LOWORD(lParam),
                            HIWORD(lParam));
@@ -375,6 +379,10 @@ void CWnd::OnKillFocus(CWnd*) {
 
 void CWnd::OnSysColorChange() {
     Default();
+}
+
+HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT) {
+    return reinterpret_cast<HBRUSH>(Default());
 }
 
 BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) {

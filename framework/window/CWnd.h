@@ -149,6 +149,12 @@ protected:
     virtual void OnSetFocus(CWnd* pOldWnd); // pOldWnd: null (not known)
     virtual void OnKillFocus(CWnd* pNewWnd);
     virtual void OnSysColorChange(); // the palette of the widget changed
+    // WM_CTLCOLORSTATIC: static `pWnd` (nCtlColor CTLCOLOR_STATIC) is about
+    // to paint with `pDC`, whose text colour the handler may change. Returns
+    // the brush that fills the static's background; the base returns null:
+    // the static paints no background, so its parent's shows, as a dialog's
+    // default colours would paint it.
+    virtual HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     // Before each WM_MOUSEMOVE, with HTCLIENT and WM_MOUSEMOVE. TRUE: the
     // handler has set the cursor. The base returns FALSE.
     virtual BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);

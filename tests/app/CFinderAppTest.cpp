@@ -1,19 +1,33 @@
 #include "CFinderApp.h"
 #include "CDialog.h"
+#include "CTipOfDayDlg.h"
 #include "ModalHook.h"
 #include "RegisterResources.h"
+#include "ScopedCurrentFolder.h"
+#include "TempConfigHome.h"
 #include "UiDriver.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
 
+namespace {
+// Whether `dialog` is the Tip of the Day that comes before the main dialog.
+bool IsTip(const CDialog& dialog) {
+    return dynamic_cast<const CTipOfDayDlg*>(&dialog) != nullptr;
+}
+} // namespace
+
 TEST(FinderApp, RunsTheMainDialogAsTheMainWindowOnceThenEnds) {
     RegisterResources();
+    TempConfigHome home;
+    ScopedCurrentFolder current(home.Tree().Root());
     CFinderApp app;
     int runs = 0;
     bool isMainWindow = false;
     std::string caption;
     ModalHook hook([&](CDialog& dialog) {
+        if (IsTip(dialog))
+            return static_cast<INT_PTR>(IDCANCEL);
         ++runs;
         isMainWindow = AfxGetMainWnd() == &dialog;
         dialog.GetWindowText(caption);
@@ -50,9 +64,13 @@ private:
 
 TEST(FinderApp, HelpFromTheMainDialogReachesTheApplication) {
     RegisterResources();
+    TempConfigHome home;
+    ScopedCurrentFolder current(home.Tree().Root());
     HelpLoggingApp app;
     INT_PTR resultAfterHelp = 0;
     ModalHook hook([&](CDialog& dialog) {
+        if (IsTip(dialog))
+            return static_cast<INT_PTR>(IDCANCEL);
         ShowActive(dialog);
         QTest::mouseClick(Widget(dialog, ID_HELP), Qt::LeftButton);
         resultAfterHelp = dialog.GetModalResult();

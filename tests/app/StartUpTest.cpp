@@ -1,10 +1,12 @@
 #include "CDialog.h"
 #include "CFinderApp.h"
+#include "CTipOfDayDlg.h"
 #include "FakeDesktop.h"
 #include "ModalHook.h"
 #include "OptionsStore.h"
 #include "RegisterResources.h"
 #include "Resource.h"
+#include "ScopedCurrentFolder.h"
 #include "TempConfigHome.h"
 #include "UiDriver.h"
 
@@ -16,24 +18,50 @@
 #include <sstream>
 
 namespace {
-// Starts the program (the application object must exist). The main dialog
-// is handed to `run` instead of waiting for a user; message boxes are
-// recorded.
+constexpr const char* kAbsent = "(absent)";
+
+// A profile and a current folder of the test's own, made before the
+// application object, which takes the folder as the one current at start-up
+// (where the Tip of the Day looks for tips.txt).
+struct Fresh : TempConfigHome {
+    TempTree folder;
+    ScopedCurrentFolder current{folder.Root()};
+};
+
+// Starts the program (the application object must exist) with `args` after
+// its name. The main dialog is handed to `run` and the Tip of the Day to
+// `tip` instead of waiting for a user; the dialogs are logged as they run
+// ("tip " and the tip shown, "main"), message boxes recorded.
 struct Start {
-    explicit Start(std::function<void(CDialog&)> run = nullptr) {
+    explicit Start(std::function<void(CDialog&)> run = nullptr, std::vector<std::string> args = {},
+                   std::function<void(CDialog&)> tip = nullptr) {
         RegisterResources();
         ModalHook hook([&](CDialog& dialog) {
+            if (dynamic_cast<CTipOfDayDlg*>(&dialog) != nullptr) {
+                std::string text;
+                dialog.GetDlgItem(IDC_TIPSTRING)->GetWindowText(text);
+                log.push_back("tip " + text);
+                if (tip)
+                    tip(dialog);
+                return static_cast<INT_PTR>(IDOK);
+            }
+            log.push_back("main");
             ++dialogRuns;
             if (run)
                 run(dialog);
             return static_cast<INT_PTR>(IDOK);
         });
-        char name[] = "vodizuzi";
-        char* argv[] = {name, nullptr};
-        result = AfxWinMain(1, argv);
+        std::vector<char*> argv;
+        std::string name = "vodizuzi";
+        argv.push_back(name.data());
+        for (std::string& arg : args)
+            argv.push_back(arg.data());
+        argv.push_back(nullptr);
+        result = AfxWinMain(static_cast<int>(argv.size() - 1), argv.data());
     }
     BoxRecorder boxes;
-    int dialogRuns = 0;
+    std::vector<std::string> log;
+    int dialogRuns = 0; // of the main dialog
     int result = -1;
 };
 
@@ -53,7 +81,7 @@ std::map<std::string, std::string> Section110(const std::string& text) {
 } // namespace
 
 TEST(StartUp, TheFirstStartStoresTheFirstRunOptionsBeforeTheMainDialogRuns) {
-    TempConfigHome home;
+    Fresh home;
     CFinderApp app;
     std::map<std::string, std::string> stored;
     Start start(
@@ -78,7 +106,7 @@ TEST(StartUp, ALaterStartLeavesTheStoredOptionsAsTheyAre) {
          "Max=7\n"},
     };
     for (const auto& c : cases) {
-        TempConfigHome home;
+        Fresh home;
         CFinderApp app;
         if (c.before)
             home.PutProfile(app.m_pszAppName, *c.before);
@@ -92,7 +120,7 @@ TEST(StartUp, ALaterStartLeavesTheStoredOptionsAsTheyAre) {
 }
 
 TEST(StartUp, TheMainDialogSearchesTxtNfoDizWhateverTheProfileHolds) {
-    TempConfigHome home;
+    Fresh home;
     TempTree tree;
     for (const char* file : {"a.log", "b.diz", "c.nfo", "d.txt"})
         tree.File(file, "hit\n");
@@ -131,7 +159,7 @@ TEST(StartUp, AProfileThatCannotBeUsedChangesNothingAndIsNotMentioned) {
         {"a file where the profile folder should be", "Tarnwick", "my notes\n"},
     };
     for (const auto& c : cases) {
-        TempConfigHome home;
+        Fresh home;
         CFinderApp app;
         const std::string file = c.file ? c.file : TempConfigHome::ProfileFile(app.m_pszAppName);
         home.Tree().File(file, c.text);
@@ -147,9 +175,65 @@ TEST(StartUp, AProfileThatCannotBeUsedChangesNothingAndIsNotMentioned) {
     }
 }
 
+TEST(StartUp, TheTipOfTheDayComesFirstUnlessSwitchedOffOrStartedByAnotherProgram) {
+    using Log = std::vector<std::string>;
+    const Log tipA = {"tip a\n", "main"};
+    const Log tipB = {"tip b\n", "main"};
+    const struct {
+        const char* name;
+        std::vector<std::vector<std::string>> starts; // the arguments of each
+        bool untick;                                  // in the first start's tip
+        std::vector<Log> logs;                        // of each start
+        std::vector<std::string> filePos;             // after each start
+    } cases[] = {
+        {"a first start", {{}}, false, {tipA}, {"2"}},
+        {"each start the next tip", {{}, {}, {}}, false, {tipA, tipB, tipA}, {"2", "4", "2"}},
+        {"/Embedding", {{"/Embedding"}}, false, {{"main"}}, {kAbsent}},
+        {"-automation in lower case", {{"-automation"}}, false, {{"main"}}, {kAbsent}},
+        {"other arguments", {{"notes.txt", "/verbose", "-x"}}, false, {tipA}, {"2"}},
+        {"tips turned off: later starts go straight on, a tip further each time",
+         {{}, {}, {}},
+         true,
+         {tipA, {"main"}, {"main"}},
+         {"2", "4", "2"}},
+    };
+    for (const auto& c : cases) {
+        Fresh home;
+        home.folder.File("tips.txt", "a\nb\n");
+        CFinderApp app;
+        for (size_t i = 0; i < c.starts.size(); ++i) {
+            const bool untick = c.untick && i == 0;
+            Start start(nullptr, c.starts[i], [untick](CDialog& tip) {
+                ShowActive(tip);
+                if (untick)
+                    QTest::mouseClick(Widget(tip, IDC_STARTUP), Qt::LeftButton);
+                QTest::mouseClick(Widget(tip, IDOK), Qt::LeftButton);
+            });
+            EXPECT_EQ(start.log, c.logs[i]) << c.name << ", start " << i + 1;
+            const std::string filePos = app.GetProfileString("Tip", "FilePos", kAbsent);
+            EXPECT_EQ(filePos, c.filePos[i]) << c.name << ", start " << i + 1;
+            EXPECT_EQ(app.GetProfileString("Tip", "TimeStamp", kAbsent) == kAbsent,
+                      filePos == kAbsent)
+                << c.name << ": the tips file is read whenever the position moves";
+        }
+    }
+}
+
 TEST(StartUp, TheApplicationTakesTheTipOfTheDayAndHelpCommands) {
+    Fresh home;
+    home.folder.File("tips.txt", "a\n");
     CFinderApp app;
+    RegisterResources();
+    app.WriteProfileString("Tip", "StartUp", "1");
+    std::vector<std::string> shown;
+    ModalHook hook([&](CDialog& dialog) {
+        std::string text;
+        dialog.GetDlgItem(IDC_TIPSTRING)->GetWindowText(text);
+        shown.push_back(text);
+        return static_cast<INT_PTR>(IDCANCEL);
+    });
     EXPECT_TRUE(app.OnCmdMsg(ID_TIP_OF_THE_DAY, BN_CLICKED));
+    EXPECT_EQ(shown, std::vector<std::string>{"a\n"}) << "shown although the tips are off";
     EXPECT_TRUE(app.OnCmdMsg(ID_HELP, BN_CLICKED));
     EXPECT_FALSE(app.OnCmdMsg(IDC_FIND, BN_CLICKED));
 }

@@ -1,6 +1,7 @@
-// The icons compiled into the resource library and the files installed for the
-// desktop: every icon the dialogs load is present, parses, has its natural size
-// and draws a picture inside its own box on a transparent ground.
+// The icons and bitmaps compiled into the resource library and the files
+// installed for the desktop: every icon the dialogs load is present, parses,
+// has its natural size and draws a picture inside its own box on a
+// transparent ground; the light bulb is drawn on white.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -122,6 +123,31 @@ TEST(IconResources, ScalableApplicationIconIsASquarePicture) {
     const QImage image = Render(renderer, 64, QRectF(0, 0, 64, 64));
     EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
     EXPECT_GT(CountPainted(image, image.rect()), 64 * 64 / 8);
+}
+
+TEST(BitmapResources, TheLightBulbIsAYellowPictureOnWhite40By53) {
+    QSvgRenderer renderer(QStringLiteral(":/bitmaps/104.svg"));
+    ASSERT_TRUE(renderer.isValid());
+    EXPECT_EQ(renderer.defaultSize(), QSize(40, 53));
+    EXPECT_EQ(renderer.viewBoxF(), QRectF(0, 0, 40, 53));
+    QImage image(40, 53, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    painter.end();
+    // The dialog copies the bitmap onto its white tip area: a ground of any
+    // other colour, or a transparent one, would show as a box.
+    for (QPoint corner : {QPoint(0, 0), QPoint(39, 0), QPoint(0, 52), QPoint(39, 52)})
+        EXPECT_EQ(image.pixel(corner), qRgb(255, 255, 255));
+    int yellow = 0, black = 0;
+    for (int y = 0; y < 53; ++y)
+        for (int x = 0; x < 40; ++x) {
+            const QColor c = image.pixelColor(x, y);
+            yellow += c.red() > 220 && c.green() > 220 && c.blue() < 60;
+            black += c.red() < 40 && c.green() < 40 && c.blue() < 40;
+        }
+    EXPECT_GT(yellow, 40 * 53 / 6) << "the glass is yellow";
+    EXPECT_GT(black, 40) << "outline and exclamation mark";
 }
 
 // Reads the "[Desktop Entry]" group of a desktop file as key -> value.

@@ -2,8 +2,9 @@
 //   vodizuzi_screenshots dialogs FOLDER   the main dialog empty and showing
 //                                         results, the Options dialog with
 //                                         the first-run options, the About
-//                                         box, the Web Links dialog and the
-//                                         folder picker
+//                                         box, the Web Links dialog, the
+//                                         folder picker and the Tip of the
+//                                         Day (its first tip and its longest)
 //   vodizuzi_screenshots button FOLDER    one icon button in its four states
 //   vodizuzi_screenshots banner FOLDER    the About box's banner half way
 //                                         and at the end of its fade
@@ -14,6 +15,7 @@
 #include "CLinksDlg.h"
 #include "COptionsDlg.h"
 #include "CSearchDlg.h"
+#include "CTipOfDayDlg.h"
 #include "DesktopServices.h"
 #include "KeyedApp.h"
 #include "MessageBoxHook.h"
@@ -21,6 +23,7 @@
 #include "RegisterResources.h"
 #include "Resource.h"
 #include "ResourceTable.h"
+#include "ScopedCurrentFolder.h"
 #include "TempConfigHome.h"
 #include "TempTree.h"
 #include "TickCount.h"
@@ -33,6 +36,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 
 namespace {
@@ -141,6 +145,27 @@ void FolderPicker() {
     browser.DoModal();
 }
 
+// The Tip of the Day with the program's own tips, read afresh from a profile
+// of its own: the first tip, then the longest one.
+void TipOfTheDay() {
+    TempConfigHome home;
+    TempTree start;
+    std::ifstream shipped(VODIZUZI_TIPS_FILE, std::ios::binary);
+    start.File("tips.txt", std::string(std::istreambuf_iterator<char>(shipped), {}));
+    ScopedCurrentFolder current(start.Root());
+    KeyedApp app("vodizuzi");
+    CTipOfDayDlg tip;
+    tip.Create();
+    Show(tip);
+    Save(tip.m_hWnd, "tip-of-the-day.png");
+    // The eleventh tip is the longest.
+    for (int i = 0; i < 10; ++i)
+        QTest::mouseClick(Control(tip, IDC_NEXTTIP), Qt::LeftButton);
+    QApplication::processEvents();
+    Save(tip.m_hWnd, "tip-of-the-day-long.png");
+    tip.DestroyWindow();
+}
+
 void Send(QWidget* widget, QEvent::Type type, Qt::MouseButtons buttons) {
     const QPoint centre(widget->width() / 2, widget->height() / 2);
     QMouseEvent event(type, centre, widget->mapToGlobal(centre),
@@ -216,6 +241,7 @@ int main(int argc, char** argv) {
         Options();
         InfoDialogs();
         FolderPicker();
+        TipOfTheDay();
     } else if (what == "button") {
         Button();
     } else if (what == "banner") {

@@ -8,6 +8,7 @@
 #include "TempTree.h"
 #include "UiDriver.h"
 
+#include <QMenuBar>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <string>
@@ -45,6 +46,19 @@ protected:
     }
 
     void Click(int id) { QTest::mouseClick(Control(id), Qt::LeftButton); }
+    // Chooses `item` of the menu `menu` ("" for an item of the bar itself).
+    void Choose(const char* menu, const char* item) {
+        const auto* bar = dialog.m_hWnd->findChild<QMenuBar*>();
+        for (QAction* action : bar->actions()) {
+            if (!*menu && action->text() == item)
+                return action->trigger();
+            if (action->menu() && action->text() == menu)
+                for (QAction* entry : action->menu()->actions())
+                    if (entry->text() == item)
+                        return entry->trigger();
+        }
+        FAIL() << menu << " / " << item;
+    }
     // Replaces the search field's text as a user does: click into it, select
     // all, type (a letter typed while a button has the focus is a mnemonic).
     void Type(const std::string& text) {

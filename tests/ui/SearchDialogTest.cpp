@@ -2,11 +2,11 @@
 
 #include "KeyedApp.h"
 #include "ModalHook.h"
+#include "ScopedCurrentFolder.h"
 #include "TempConfigHome.h"
 
 #include <QApplication>
 #include <QListWidget>
-#include <QMenuBar>
 #include <filesystem>
 #include <functional>
 
@@ -175,31 +175,19 @@ TEST_F(SearchDialog, AnAmpersandInAPathIsShownAndIsNoMnemonic) {
 TEST_F(SearchDialog, MenuCommandsReachTheSameHandlersAsTheButtons) {
     tree.File("a.txt", "hit\n");
     tree.File("b.txt", "hit\n");
-    auto trigger = [this](const char* menu, const char* item) {
-        const auto* bar = dialog.m_hWnd->findChild<QMenuBar*>();
-        for (QAction* action : bar->actions()) {
-            if (!*menu && action->text() == item)
-                return action->trigger();
-            if (action->menu() && action->text() == menu)
-                for (QAction* entry : action->menu()->actions())
-                    if (entry->text() == item)
-                        return entry->trigger();
-        }
-        FAIL() << menu << " / " << item;
-    };
-    trigger("&Edit", "&Find");
+    Choose("&Edit", "&Find");
     EXPECT_EQ(BoxTexts(), Texts{"Please enter search string"});
     desktop.moves = {tree.Root()};
-    trigger("&Edit", "&Browse path");
+    Choose("&Edit", "&Browse path");
     EXPECT_EQ(Text(IDC_FOLDER_TEXT), tree.Root());
     Type("hit");
-    trigger("&Edit", "&Find");
+    Choose("&Edit", "&Find");
     EXPECT_EQ(Text(IDC_COUNTER), "1 / 2");
-    trigger("&Results", "&Next");
+    Choose("&Results", "&Next");
     EXPECT_EQ(Text(IDC_COUNTER), "2 / 2");
-    trigger("&Results", "&Open file");
+    Choose("&Results", "&Open file");
     EXPECT_EQ(desktop.editorPaths, Texts{tree.Path("b.txt")});
-    trigger("&Results", "&Prev");
+    Choose("&Results", "&Prev");
     EXPECT_EQ(Text(IDC_COUNTER), "1 / 2");
     {
         TempConfigHome home;
@@ -209,17 +197,34 @@ TEST_F(SearchDialog, MenuCommandsReachTheSameHandlersAsTheButtons) {
             ++optionsRuns;
             return IDCANCEL;
         });
-        trigger("&Edit", "&Options...");
+        Choose("&Edit", "&Options...");
         EXPECT_EQ(optionsRuns, 1);
     }
-    // Commands whose dialogs do not exist yet, and Help, which no handler
-    // takes in these tests: the dialog goes on. About and Web links have
-    // tests of their own.
-    for (const char* item : {"&Contents", "&Tips"})
-        trigger("&Help", item);
+    // Help, which no handler takes in these tests: the dialog goes on. About,
+    // Web links and Tips have tests of their own.
+    Choose("&Help", "&Contents");
     EXPECT_EQ(dialog.GetModalResult(), -1);
-    trigger("", "E&xit!");
+    Choose("", "E&xit!");
     EXPECT_EQ(dialog.GetModalResult(), IDOK);
+}
+
+TEST_F(SearchDialog, HelpTipsShowsTheTipOfTheDayEvenWithTheTipsTurnedOff) {
+    TempConfigHome home;
+    tree.File("tips.txt", ";tips\nfirst tip\n");
+    ScopedCurrentFolder current(tree.Root());
+    KeyedApp app("vodizuzi");
+    app.WriteProfileString("Tip", "StartUp", "1");
+    std::vector<std::string> shown;
+    ModalHook hook([&](CDialog& tip) {
+        std::string text;
+        tip.GetDlgItem(IDC_TIPSTRING)->GetWindowText(text);
+        shown.push_back(text);
+        return static_cast<INT_PTR>(IDCANCEL);
+    });
+    Choose("&Help", "&Tips");
+    EXPECT_EQ(shown, Texts{"first tip\n"});
+    EXPECT_EQ(app.GetProfileString("Tip", "FilePos"), "16");
+    EXPECT_EQ(dialog.GetModalResult(), -1);
 }
 
 // A folder deleted after it was chosen gave an empty result without a word.

@@ -1,5 +1,8 @@
 #include "StaticWidget.h"
 
+#include "CDC.h"
+#include "CWnd.h"
+#include "ColorRef.h"
 #include "Icons.h"
 #include "WinStyles.h"
 
@@ -49,6 +52,19 @@ void StaticWidget::UpdateIcon() {
 
 void StaticWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    switch (m_style & SS_TYPEMASK) {
+    case SS_BLACKFRAME:
+        painter.setPen(Qt::black);
+        painter.drawRect(0, 0, width() - 1, height() - 1);
+        break;
+    case SS_BITMAP:
+        break;
+    default:
+        PaintContent(painter);
+    }
+}
+
+void StaticWidget::PaintContent(QPainter& painter) {
     QRect area = rect();
     if (HasEdge()) {
         const QColor shadow = palette().color(QPalette::Dark);
@@ -64,6 +80,18 @@ void StaticWidget::paintEvent(QPaintEvent*) {
             painter.drawImage(area.topLeft(), m_icon);
         return;
     }
+    CDC dc(&painter);
+    dc.SetTextColor(ToColorRef(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                               QPalette::WindowText)));
+    if (CWnd* parent = CWnd::FromHandle(parentWidget())) {
+        const LRESULT brush =
+            parent->SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(&dc),
+                                reinterpret_cast<LPARAM>(static_cast<HWND>(this)));
+        if (brush != 0)
+            dc.FillRect(CRect(area.left(), area.top(), area.right() + 1, area.bottom() + 1),
+                        reinterpret_cast<HBRUSH>(brush));
+    }
+
     const DWORD type = m_style & SS_TYPEMASK;
     int flags = Qt::AlignTop;
     if (type == SS_CENTER)
@@ -78,7 +106,6 @@ void StaticWidget::paintEvent(QPaintEvent*) {
     if (wraps && area.height() >= 2 * fontMetrics().height())
         flags |= Qt::TextWordWrap;
     painter.setClipRect(area);
-    painter.setPen(
-        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    painter.setPen(ToQColor(dc.GetTextColor()));
     painter.drawText(area, flags, m_text);
 }

@@ -210,3 +210,30 @@ TEST(CDCMemory, AnAttachedContextDrawsOnTheDeviceAndLeavesItWhole) {
     device.FillRect(CRect(6, 6, 7, 7), &red);
     EXPECT_EQ(canvas.At(1, 1), Red);
 }
+
+TEST(CDCMemory, ABitmapResourceLoadsAtItsNaturalSizeAndCopiesUnscaled) {
+    CBitmap missing;
+    EXPECT_FALSE(missing.LoadBitmap(9999));
+    EXPECT_EQ(missing.GetSafeHandle(), nullptr);
+
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.LoadBitmap(9004));
+    BITMAP size;
+    ASSERT_TRUE(bitmap.GetBitmap(&size));
+    EXPECT_EQ(size.bmWidth, 6);
+    EXPECT_EQ(size.bmHeight, 4);
+    CDC memory;
+    memory.CreateCompatibleDC(nullptr);
+    CBitmap* before = memory.SelectObject(&bitmap);
+    PaintCanvas canvas(20, 20, White);
+    EXPECT_TRUE(canvas.dc().BitBlt(5, 5, 10, 4, &memory, 0, 0, SRCCOPY));
+    memory.SelectObject(before);
+    EXPECT_EQ(canvas.At(5, 5), Red);
+    EXPECT_EQ(canvas.At(7, 8), Red);
+    EXPECT_EQ(canvas.At(8, 5), RGB(0, 0, 255));
+    EXPECT_EQ(canvas.At(10, 8), RGB(0, 0, 255));
+    EXPECT_EQ(canvas.At(4, 5), White);
+    EXPECT_EQ(canvas.At(5, 9), White);
+    EXPECT_EQ(canvas.At(11, 5), White) << "beyond the bitmap the target stays as it was";
+    EXPECT_EQ(canvas.At(14, 8), White);
+}

@@ -1,3 +1,5 @@
+#include "CBrush.h"
+#include "CDC.h"
 #include "CListBox.h"
 #include "CToolTipCtrl.h"
 #include "DialogFixture.h"
@@ -154,6 +156,82 @@ TEST(IconStatic, ShowsItsIconAtItsOwnSizeInsideItsEdge) {
         if (c.style & SS_SUNKEN) {
             EXPECT_EQ(image.pixel(0, 0), label.palette().color(QPalette::Dark).rgb()) << c.name;
         }
+    }
+}
+
+namespace {
+// Paints the path static green with red text and leaves the others alone,
+// noting who asked.
+class ColouringDialog : public TestDialog {
+public:
+    std::vector<std::pair<int, UINT>> asked;
+
+protected:
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) override {
+        asked.emplace_back(pWnd->GetDlgCtrlID(), nCtlColor);
+        if (pWnd->GetDlgCtrlID() != TestIds::kPath)
+            return TestDialog::OnCtlColor(pDC, pWnd, nCtlColor);
+        pDC->SetTextColor(RGB(255, 0, 0));
+        return &m_green;
+    }
+
+private:
+    CBrush m_green{RGB(0, 255, 0)};
+};
+} // namespace
+
+TEST(StaticColours, AStaticTakesItsBackgroundAndTextColourFromItsParent) {
+    RegisterTestResources();
+    ColouringDialog dialog;
+    ASSERT_TRUE(dialog.Create());
+    dialog.GetDlgItem(TestIds::kPath)->SetWindowText("MMMM");
+    const QImage path = Widget(dialog, TestIds::kPath)->grab().toImage();
+    const int w = path.width();
+    const int h = path.height();
+    EXPECT_EQ(path.pixel(0, 0),
+              Widget(dialog, TestIds::kPath)->palette().color(QPalette::Dark).rgb())
+        << "the edge stays outside the background";
+    EXPECT_EQ(path.pixel(w - 3, h - 3), qRgb(0, 255, 0));
+    int red = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            red += qRed(path.pixel(x, y)) > 128 && qGreen(path.pixel(x, y)) < 128;
+    EXPECT_GT(red, 0) << "the text is drawn in the colour the parent set";
+
+    // "&Lines :", which the parent leaves alone.
+    QWidget* label = nullptr;
+    for (QWidget* child : dialog.m_hWnd->findChildren<QWidget*>())
+        if (const auto* item = dynamic_cast<const StaticWidget*>(child))
+            label = item->DisplayText() == "&Lines :" ? child : label;
+    ASSERT_NE(label, nullptr);
+    const QImage lines = label->grab().toImage();
+    EXPECT_EQ(lines.pixel(lines.width() - 1, lines.height() - 1),
+              dialog.m_hWnd->palette().color(QPalette::Window).rgb());
+    EXPECT_TRUE(std::find(dialog.asked.begin(), dialog.asked.end(),
+                          std::pair<int, UINT>(TestIds::kPath, CTLCOLOR_STATIC)) !=
+                dialog.asked.end());
+}
+
+TEST(StaticColours, AFrameStaticDrawsABlackFrameAndABitmapStaticWithoutImageNothing) {
+    const struct {
+        const char* name;
+        DWORD style;
+        bool frame;
+    } cases[] = {{"black frame", SS_BLACKFRAME, true}, {"bitmap without image", SS_BITMAP, false}};
+    for (const auto& c : cases) {
+        QWidget parent;
+        parent.resize(80, 40);
+        StaticWidget item(&parent);
+        item.ApplyStyle(c.style, 0);
+        item.SetDisplayText("MMMMMMMM");
+        item.setGeometry(10, 10, 60, 20);
+        const QImage image = parent.grab().toImage();
+        const QRgb ground = parent.palette().color(QPalette::Window).rgb();
+        const QRgb edge = c.frame ? qRgb(0, 0, 0) : ground;
+        for (QPoint corner : {QPoint(10, 10), QPoint(69, 10), QPoint(10, 29), QPoint(69, 29)})
+            EXPECT_EQ(image.pixel(corner), edge) << c.name;
+        EXPECT_EQ(image.pixel(9, 9), ground) << c.name;
+        EXPECT_FALSE(HasInk(image, QRect(11, 11, 58, 18))) << c.name << ": no text, no fill";
     }
 }
 
