@@ -117,7 +117,8 @@ int FolderListing::OpenFolder(int folderFd, const char* name) {
     return ::openat(folderFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
 }
 
-FolderListing::OpenResult FolderListing::OpenFile(int folderFd, const Entry& entry, int& fd) {
+FolderListing::OpenResult FolderListing::OpenFile(int folderFd, const Entry& entry, int& fd,
+                                                  uint64_t& size) {
     if (entry.kind == Kind::Link) {
         // Look at the target first: a FIFO or device is never opened at all.
         struct stat st;
@@ -138,5 +139,6 @@ FolderListing::OpenResult FolderListing::OpenFile(int folderFd, const Entry& ent
         fd = -1;
         return OpenResult::Skipped;
     }
+    size = static_cast<uint64_t>(st.st_size);
     return OpenResult::Opened;
 }

@@ -41,9 +41,10 @@ public:
     // Opens a subfolder without following links; -1 when it cannot be opened.
     static int OpenFolder(int folderFd, const char* name);
     // Opens a file entry for reading. Regular files and links to regular
-    // files open; anything else is skipped, also when the entry has changed
-    // since it was listed; a file or link target that cannot be opened fails.
-    static OpenResult OpenFile(int folderFd, const Entry& entry, int& fd);
+    // files open, and `size` is the file's size then; anything else is
+    // skipped, also when the entry has changed since it was listed; a file or
+    // link target that cannot be opened fails.
+    static OpenResult OpenFile(int folderFd, const Entry& entry, int& fd, uint64_t& size);
 
 private:
     struct Listed {

@@ -42,9 +42,11 @@ void SearchRun::Scan(BlockScanner& scanner, ScanSlot& slot) {
         if (m_tuning.hooks && m_tuning.hooks->opening)
             m_tuning.hooks->opening(item.FilePath());
         int fd = -1;
-        slot.open = FolderListing::OpenFile(item.folder->Fd(), item.entry, fd);
+        uint64_t size = 0;
+        slot.open = FolderListing::OpenFile(item.folder->Fd(), item.entry, fd, size);
         if (slot.open == FolderListing::OpenResult::Opened) {
-            slot.count = scanner.Scan(fd, slot.record, [this, &item] { return Dropped(item); });
+            slot.count = scanner.Scan(
+                fd, slot.record, [this, &item] { return Dropped(item); }, size);
             ::close(fd);
         }
     }

@@ -28,11 +28,12 @@ std::vector<std::string> Plain(const std::string& pattern, bool caps, const Memo
     return Lines(record);
 }
 
+// The fast scan, told the file's size or not.
 std::vector<std::string> Fast(const std::string& pattern, bool caps, const MemoryFile& file,
-                              size_t block) {
+                              size_t block, uint64_t size = BlockReader::kUnknownSize) {
     BlockScanner scanner(pattern, caps, true, block);
     MatchRecord record;
-    const int count = scanner.Scan(file.Rewound(), record);
+    const int count = scanner.Scan(file.Rewound(), record, {}, size);
     EXPECT_EQ(count, record.GetLineCount());
     return Lines(record);
 }
@@ -86,8 +87,11 @@ TEST(BlockScanner, FindsThePiecesThePlainReaderFinds) {
         for (const char* pattern : {"needle", "NEEDLE", "^needle", "needle$", "ne?dle", "e*dle"})
             for (bool caps : {false, true})
                 for (size_t block : kBlocks)
-                    EXPECT_EQ(Fast(pattern, caps, file, block), Plain(pattern, caps, file))
-                        << f.name << " / " << pattern << " / caps " << caps << " / block " << block;
+                    for (uint64_t size : {BlockReader::kUnknownSize, uint64_t{f.content.size()}})
+                        EXPECT_EQ(Fast(pattern, caps, file, block, size),
+                                  Plain(pattern, caps, file))
+                            << f.name << " / " << pattern << " / caps " << caps << " / block "
+                            << block << " / size " << size;
     }
 }
 
@@ -97,12 +101,15 @@ TEST(BlockScanner, AgreesWithThePlainReaderOnRandomFiles) {
     const char* const patterns[] = {"colou*r", "needle", "n",  "e",   "^abc", "abc$", "C?l",
                                     "x*",      "q",      "qn", "?*e", "$",    "^$",   "needle$"};
     for (int round = 0; round < 150; ++round) {
-        const MemoryFile file(RandomContent(random));
+        const std::string content = RandomContent(random);
+        const MemoryFile file(content);
         const std::string pattern = patterns[random() % (sizeof patterns / sizeof *patterns)];
         const bool caps = random() % 2;
         const auto expected = Plain(pattern, caps, file);
         for (size_t block : kBlocks)
-            ASSERT_EQ(Fast(pattern, caps, file, block), expected)
+            ASSERT_EQ(Fast(pattern, caps, file, block,
+                           round % 2 ? content.size() : BlockReader::kUnknownSize),
+                      expected)
                 << "round " << round << " pattern " << pattern << " block " << block;
     }
 }
