@@ -73,11 +73,11 @@ bool SearchRun::CommitFile(ScanSlot& slot) {
         m_observer.OnOpenError(item.FilePath());
     if (slot.count == 0)
         return false;
-    auto record = std::make_unique<MatchRecord>(std::move(slot.record));
-    record->SetPath(item.FilePath());
+    slot.record.SetPath(item.FilePath());
     ++m_records;
-    if (m_observer.OnRecordCommitted(*record))
-        m_matches.Add(std::move(record));
+    // A record the observer does not keep leaves its buffers to the slot.
+    if (m_observer.OnRecordCommitted(slot.record))
+        m_matches.Add(std::make_unique<MatchRecord>(std::move(slot.record)));
     return true;
 }
 
