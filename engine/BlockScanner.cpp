@@ -6,16 +6,13 @@
 namespace {
 // Finds the first needle with the second at its place.
 ByteFinder NeedleFinder(const PatternLiteral& literal) {
-    const auto set = [](const PatternLiteral::Needle& needle) {
-        ByteFinder::Set s;
-        s.bytes[0] = needle.bytes[0];
-        s.bytes[1] = needle.bytes[1];
-        s.count = needle.count;
-        return s;
+    const auto needle = [](const PatternLiteral::Needle& n) {
+        return ByteFinder::Needle{n.byte, n.caseBits};
     };
     const ptrdiff_t distance = static_cast<ptrdiff_t>(literal.Second().index) -
                                static_cast<ptrdiff_t>(literal.First().index);
-    return ByteFinder(set(literal.First()), set(literal.Second()), distance);
+    return ByteFinder(needle(literal.First()), needle(literal.Second()), distance,
+                      literal.HasSecond());
 }
 } // namespace
 

@@ -87,18 +87,8 @@ PatternLiteral::PatternLiteral(std::string_view pattern, bool ignoreCaps) : m_fo
             m_second.index = i;
         }
     }
-    SetBytes(m_first);
-    if (m_text.size() > 1)
-        SetBytes(m_second);
-}
-
-void PatternLiteral::SetBytes(Needle& needle) const {
-    const unsigned char c = static_cast<unsigned char>(m_text[needle.index]);
-    needle.bytes[0] = c;
-    needle.count = 1;
-    if (m_folded && IsLetter(c)) {
-        needle.bytes[0] = c | 0x20;
-        needle.bytes[1] = c & ~0x20;
-        needle.count = 2;
+    for (Needle* needle : {&m_first, &m_second}) {
+        needle->byte = m_foldedText[needle->index];
+        needle->caseBits = m_caseBits[needle->index];
     }
 }
