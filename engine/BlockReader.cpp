@@ -1,7 +1,6 @@
 #include "BlockReader.h"
 
 #include <cerrno>
-#include <cstring>
 #include <unistd.h>
 
 void BlockReader::Reset(int fd, uint64_t size) {
@@ -20,16 +19,12 @@ size_t BlockReader::Read(char* to, size_t room) {
             m_ended = true;
             return 0;
         }
-        size_t length = static_cast<size_t>(got);
+        const size_t length = static_cast<size_t>(got);
         m_offset += length;
-        if (const void* mark = std::memchr(to, 26, length)) {
-            length = static_cast<size_t>(static_cast<const char*>(mark) - to);
+        // The kernel gave all there was, and that is what the file held when
+        // it was opened: another read would only find the end.
+        if (length < room && m_offset == m_size)
             m_ended = true;
-        } else if (length < room && m_offset == m_size) {
-            // The kernel gave all there was, and that is what the file held
-            // when it was opened: another read would only find the end.
-            m_ended = true;
-        }
         return length;
     }
     return 0;

@@ -3,10 +3,10 @@
 #include <cstddef>
 #include <cstdint>
 
-// Reads an open file block by block up to its end as text mode sees it: a
-// byte 26 ends the file, and so does a read error. When the file's size at
-// opening is known, a read that stops short at that size is taken as the last
-// one, so a file smaller than the block costs one read, not two.
+// Reads an open file block by block up to its end (a read error ends it too).
+// When the file's size at opening is known, a read that stops short at that
+// size is taken as the last one, so a file smaller than the block costs one
+// read, not two.
 class BlockReader {
 public:
     static constexpr uint64_t kUnknownSize = UINT64_MAX;

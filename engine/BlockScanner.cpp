@@ -4,6 +4,8 @@
 #include <cstring>
 
 namespace {
+constexpr char kEndOfFile = 26;
+
 // Finds the first needle with the second at its place.
 ByteFinder NeedleFinder(const PatternLiteral& literal) {
     const auto needle = [](const PatternLiteral::Needle& n) {
@@ -12,7 +14,7 @@ ByteFinder NeedleFinder(const PatternLiteral& literal) {
     const ptrdiff_t distance = static_cast<ptrdiff_t>(literal.Second().index) -
                                static_cast<ptrdiff_t>(literal.First().index);
     return ByteFinder(needle(literal.First()), needle(literal.Second()), distance,
-                      literal.HasSecond());
+                      literal.HasSecond(), kEndOfFile);
 }
 } // namespace
 
@@ -60,10 +62,25 @@ void BlockScanner::Refill() {
         std::memmove(data, data + keep, m_end - keep);
         m_end -= keep;
         m_scan -= keep;
+        m_clean -= keep;
         m_lineChecked -= keep;
         m_base += keep;
     }
     m_end += m_file.Read(m_buffer.data() + m_end, Capacity() - m_end);
+    m_eof = m_file.Ended();
+}
+
+void BlockScanner::Clean(size_t upTo) {
+    upTo = std::min(upTo, m_end);
+    if (upTo <= m_clean)
+        return;
+    const char* data = m_buffer.data();
+    if (const void* mark = std::memchr(data + m_clean, kEndOfFile, upTo - m_clean)) {
+        m_end = static_cast<size_t>(static_cast<const char*>(mark) - data);
+        m_eof = true;
+        upTo = m_end;
+    }
+    m_clean = upTo;
 }
 
 int BlockScanner::ScanCandidates(int fd, uint64_t size, MatchRecord& record,
@@ -72,33 +89,51 @@ int BlockScanner::ScanCandidates(int fd, uint64_t size, MatchRecord& record,
     const size_t literalSize = m_literal.Text().size();
     m_buffer.resize(Capacity() + literalSize);
     m_file.Reset(fd, size);
-    m_base = m_end = m_lineChecked = 0;
+    m_base = m_end = m_scan = m_clean = m_lineChecked = 0;
     m_lineStart = 0;
+    m_eof = false;
     const size_t needleIndex = m_literal.First().index;
-    // The literal of a candidate found earlier would start before the file.
-    // (Later, Refill keeps more than needleIndex bytes before m_scan.)
-    m_scan = needleIndex;
     uint64_t doneUpTo = 0; // pieces starting before this file offset are tested
     int count = 0;
 
     for (;;) {
-        while (!m_file.Ended() && m_end - std::min(m_scan, m_end) <= m_margin)
+        while (!m_eof && m_end - std::min(m_scan, m_end) <= m_margin)
             Refill();
+        if (m_base == 0 && m_scan < needleIndex) {
+            // The literal of a candidate found earlier would start before the
+            // file. (Later, Refill keeps more than needleIndex bytes before
+            // m_scan.)
+            Clean(needleIndex);
+            m_scan = needleIndex;
+        }
         if (stop && stop())
             break;
         const char* data = m_buffer.data();
-        const size_t limit = Limit();
-        while (m_scan < limit) {
+        while (m_scan < Limit()) {
+            const size_t limit = Limit();
             const size_t r = static_cast<size_t>(m_finder.Find(data + m_scan, data + limit) - data);
+            // What the finder passed over holds no end mark. (m_clean never
+            // lies before m_scan.)
+            m_clean = std::max(m_clean, r);
             if (r == limit) {
                 m_scan = r;
                 break;
             }
+            if (data[r] == kEndOfFile) {
+                Clean(r + 1);
+                m_scan = r;
+                break;
+            }
+            m_clean = std::max(m_clean, r + 1);
             m_scan = r + 1;
             const size_t c = r - needleIndex; // where the literal would start
             if (c + literalSize > m_end || !m_literal.OccursAt(data + c))
                 continue;
             const size_t ps = PieceStart(c);
+            // The candidate's piece and literal, up to where the file may end.
+            Clean(std::max(c + literalSize, ps + LineReader::kPieceBytes + 1));
+            if (c + literalSize > m_end)
+                continue;
             if (m_base + ps < doneUpTo) {
                 m_scan = std::max(m_scan, static_cast<size_t>(doneUpTo - m_base));
                 continue;
@@ -113,7 +148,7 @@ int BlockScanner::ScanCandidates(int fd, uint64_t size, MatchRecord& record,
             doneUpTo = m_base + ps + piece.length;
             m_scan = std::max(m_scan, ps + piece.length);
         }
-        if (m_file.Ended() && m_scan >= m_end)
+        if (m_eof && m_scan >= m_end)
             break;
     }
     return count;

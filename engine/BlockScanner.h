@@ -37,7 +37,9 @@ private:
     void Refill();
     size_t Capacity() const { return m_blockSize + 2 * m_margin; }
     // Candidates are searched up to here: the end, or a margin before it.
-    size_t Limit() const { return m_file.Ended() ? m_end : m_end - m_margin; }
+    size_t Limit() const { return m_eof ? m_end : m_end - m_margin; }
+    // Looks for the end mark (a byte 26) up to `upTo`; the data ends there.
+    void Clean(size_t upTo);
     // Where the piece holding buffer index `at` starts.
     size_t PieceStart(size_t at);
 
@@ -54,6 +56,8 @@ private:
     uint64_t m_base = 0;      // file offset of m_buffer[0]
     size_t m_end = 0;         // bytes held
     size_t m_scan = 0;        // next byte to search
+    size_t m_clean = 0;       // the bytes before this index hold no end mark
     size_t m_lineChecked = 0; // line feeds before this index are accounted for
     uint64_t m_lineStart = 0; // file offset of the line holding m_lineChecked
+    bool m_eof = false;       // nothing more to read: the file ended or an end mark
 };

@@ -18,7 +18,8 @@ template <bool Paired, bool Folded> bool IsCandidate(const Needles& n, const cha
         const unsigned char byte = static_cast<unsigned char>(c);
         return (Folded ? byte | needle.caseBits : byte) == needle.byte;
     };
-    return is(*p, n.first) && (!Paired || is(p[n.distance], n.second));
+    return static_cast<unsigned char>(*p) == n.stop ||
+           (is(*p, n.first) && (!Paired || is(p[n.distance], n.second)));
 }
 
 template <bool Paired, bool Folded>
@@ -38,16 +39,15 @@ const char* FindPlain(const Needles& n, const char* from, const char* to) {
 
 template <bool Paired, bool Folded>
 inline unsigned Sse2Hits(const Needles& n, const __m128i* v, const char* p) {
-    __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    if constexpr (Folded)
-        block = _mm_or_si128(block, v[1]);
-    __m128i hit = _mm_cmpeq_epi8(block, v[0]);
+    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    __m128i hit = _mm_cmpeq_epi8(Folded ? _mm_or_si128(block, v[1]) : block, v[0]);
     if constexpr (Paired) {
         __m128i later = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + n.distance));
         if constexpr (Folded)
             later = _mm_or_si128(later, v[3]);
         hit = _mm_and_si128(hit, _mm_cmpeq_epi8(later, v[2]));
     }
+    hit = _mm_or_si128(hit, _mm_cmpeq_epi8(block, v[4]));
     return static_cast<unsigned>(_mm_movemask_epi8(hit));
 }
 
@@ -55,11 +55,12 @@ template <bool Paired, bool Folded>
 const char* FindSse2(const Needles& n, const char* from, const char* to) {
     if (to - from < 16)
         return FindPlain<Paired, Folded>(n, from, to);
-    // The first needle and its case bits, the second and its case bits.
-    const __m128i v[4] = {_mm_set1_epi8(static_cast<char>(n.first.byte)),
+    // The first needle and its case bits, the second and its case bits, the stop.
+    const __m128i v[5] = {_mm_set1_epi8(static_cast<char>(n.first.byte)),
                           _mm_set1_epi8(static_cast<char>(n.first.caseBits)),
                           _mm_set1_epi8(static_cast<char>(n.second.byte)),
-                          _mm_set1_epi8(static_cast<char>(n.second.caseBits))};
+                          _mm_set1_epi8(static_cast<char>(n.second.caseBits)),
+                          _mm_set1_epi8(static_cast<char>(n.stop))};
     if (const unsigned hit = Sse2Hits<Paired, Folded>(n, v, from))
         return from + __builtin_ctz(hit);
     const char* p = from + 16 - reinterpret_cast<uintptr_t>(from + 16) % 16;
@@ -77,17 +78,15 @@ const char* FindSse2(const Needles& n, const char* from, const char* to) {
 template <bool Paired, bool Folded>
 __attribute__((target("avx2"))) inline __m256i Avx2Hits(const Needles& n, const __m256i* v,
                                                         const char* p) {
-    __m256i block = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
-    if constexpr (Folded)
-        block = _mm256_or_si256(block, v[1]);
-    __m256i hit = _mm256_cmpeq_epi8(block, v[0]);
+    const __m256i block = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+    __m256i hit = _mm256_cmpeq_epi8(Folded ? _mm256_or_si256(block, v[1]) : block, v[0]);
     if constexpr (Paired) {
         __m256i later = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + n.distance));
         if constexpr (Folded)
             later = _mm256_or_si256(later, v[3]);
         hit = _mm256_and_si256(hit, _mm256_cmpeq_epi8(later, v[2]));
     }
-    return hit;
+    return _mm256_or_si256(hit, _mm256_cmpeq_epi8(block, v[4]));
 }
 
 __attribute__((target("avx2"))) inline uint32_t Avx2Mask(__m256i hit) {
@@ -99,10 +98,11 @@ __attribute__((target("avx2"))) const char* FindAvx2(const Needles& n, const cha
                                                      const char* to) {
     if (to - from < 32)
         return FindSse2<Paired, Folded>(n, from, to);
-    const __m256i v[4] = {_mm256_set1_epi8(static_cast<char>(n.first.byte)),
+    const __m256i v[5] = {_mm256_set1_epi8(static_cast<char>(n.first.byte)),
                           _mm256_set1_epi8(static_cast<char>(n.first.caseBits)),
                           _mm256_set1_epi8(static_cast<char>(n.second.byte)),
-                          _mm256_set1_epi8(static_cast<char>(n.second.caseBits))};
+                          _mm256_set1_epi8(static_cast<char>(n.second.caseBits)),
+                          _mm256_set1_epi8(static_cast<char>(n.stop))};
     if (const uint32_t hit = Avx2Mask(Avx2Hits<Paired, Folded>(n, v, from)))
         return from + __builtin_ctz(hit);
     const char* p = from + 32 - reinterpret_cast<uintptr_t>(from + 32) % 32;
@@ -130,17 +130,15 @@ __attribute__((target("avx2"))) const char* FindAvx2(const Needles& n, const cha
 template <bool Paired, bool Folded>
 __attribute__((target("avx512bw"))) inline uint64_t Avx512Hits(const Needles& n, const __m512i* v,
                                                                const char* p) {
-    __m512i block = _mm512_loadu_si512(p);
-    if constexpr (Folded)
-        block = _mm512_or_si512(block, v[1]);
-    __mmask64 hit = _mm512_cmpeq_epi8_mask(block, v[0]);
+    const __m512i block = _mm512_loadu_si512(p);
+    __mmask64 hit = _mm512_cmpeq_epi8_mask(Folded ? _mm512_or_si512(block, v[1]) : block, v[0]);
     if constexpr (Paired) {
         __m512i later = _mm512_loadu_si512(p + n.distance);
         if constexpr (Folded)
             later = _mm512_or_si512(later, v[3]);
         hit = _mm512_mask_cmpeq_epi8_mask(hit, later, v[2]);
     }
-    return static_cast<uint64_t>(hit);
+    return static_cast<uint64_t>(hit) | _mm512_cmpeq_epi8_mask(block, v[4]);
 }
 
 template <bool Paired, bool Folded>
@@ -148,10 +146,11 @@ __attribute__((target("avx512bw"))) const char* FindAvx512(const Needles& n, con
                                                            const char* to) {
     if (to - from < 64)
         return FindAvx2<Paired, Folded>(n, from, to);
-    const __m512i v[4] = {_mm512_set1_epi8(static_cast<char>(n.first.byte)),
+    const __m512i v[5] = {_mm512_set1_epi8(static_cast<char>(n.first.byte)),
                           _mm512_set1_epi8(static_cast<char>(n.first.caseBits)),
                           _mm512_set1_epi8(static_cast<char>(n.second.byte)),
-                          _mm512_set1_epi8(static_cast<char>(n.second.caseBits))};
+                          _mm512_set1_epi8(static_cast<char>(n.second.caseBits)),
+                          _mm512_set1_epi8(static_cast<char>(n.stop))};
     if (const uint64_t hit = Avx512Hits<Paired, Folded>(n, v, from))
         return from + __builtin_ctzll(hit);
     const char* p = from + 64 - reinterpret_cast<uintptr_t>(from + 64) % 64;
@@ -201,8 +200,9 @@ template <bool Paired, bool Folded> ByteFinder::Function For(Width width) {
 }
 } // namespace
 
-ByteFinder::ByteFinder(Needle first, Needle second, ptrdiff_t distance, bool paired, Width widest)
-    : m_needles{first, second, distance} {
+ByteFinder::ByteFinder(Needle first, Needle second, ptrdiff_t distance, bool paired,
+                       unsigned char stop, Width widest)
+    : m_needles{first, second, distance, stop} {
     static const Width supported = Supported();
     const Width width = std::min(widest, supported);
     const bool folded = first.caseBits != 0 || (paired && second.caseBits != 0);

@@ -4,7 +4,8 @@
 
 // Finds candidate positions in a block with the widest vector instructions
 // the processor has: a position holding the first needle and, when the
-// finder is paired, holding the second needle `distance` bytes further on.
+// finder is paired, holding the second needle `distance` bytes further on;
+// or a position holding the stop byte.
 class ByteFinder {
 public:
     // A byte position matches when its byte, with `caseBits` set, is `byte`:
@@ -18,7 +19,7 @@ public:
     // widest it has. The answers never depend on it.
     enum class Width { Plain, Sse2, Avx2, Avx512 };
 
-    ByteFinder(Needle first, Needle second, ptrdiff_t distance, bool paired,
+    ByteFinder(Needle first, Needle second, ptrdiff_t distance, bool paired, unsigned char stop,
                Width widest = Width::Avx512);
 
     // The first candidate in [from, to), or `to`. Bytes at from + distance
@@ -29,6 +30,7 @@ public:
         Needle first;
         Needle second;
         ptrdiff_t distance;
+        unsigned char stop;
     };
     using Function = const char* (*)(const Needles&, const char*, const char*);
 

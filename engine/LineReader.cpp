@@ -9,6 +9,7 @@ LineReader::LineReader(int fd, size_t blockSize) : m_blockSize(blockSize > 0 ? b
 void LineReader::Reset(int fd, uint64_t size) {
     m_file.Reset(fd, size);
     m_pos = m_end = 0;
+    m_ended = false;
 }
 
 // Keeps at least one piece and one byte of look-ahead in the buffer (the byte
@@ -17,13 +18,20 @@ void LineReader::Fill() {
     // The buffer is made on first use: a reader that never reads costs nothing.
     if (m_buffer.empty())
         m_buffer.resize(m_blockSize + kPieceBytes + 1);
-    while (!m_file.Ended() && m_end - m_pos <= kPieceBytes) {
+    while (!m_ended && m_end - m_pos <= kPieceBytes) {
         if (m_pos > 0) {
             std::memmove(m_buffer.data(), m_buffer.data() + m_pos, m_end - m_pos);
             m_end -= m_pos;
             m_pos = 0;
         }
-        m_end += m_file.Read(m_buffer.data() + m_end, m_buffer.size() - m_end);
+        char* fresh = m_buffer.data() + m_end;
+        const size_t got = m_file.Read(fresh, m_buffer.size() - m_end);
+        m_end += got;
+        m_ended = m_file.Ended();
+        if (const void* mark = std::memchr(fresh, 26, got)) {
+            m_end = static_cast<size_t>(static_cast<const char*>(mark) - m_buffer.data());
+            m_ended = true;
+        }
     }
 }
 

@@ -42,4 +42,5 @@ private:
     std::vector<char> m_buffer;
     size_t m_pos = 0;
     size_t m_end = 0;
+    bool m_ended = false; // the file or a byte 26 ended the data
 };

@@ -27,20 +27,6 @@ TEST(BlockReader, EndsWithoutAnotherReadOnlyWhenAShortReadMeetsTheSize) {
         {"shrunk since it was opened", text, 150, 4096, {100, 0}, false},
         {"full read at the size", text, 100, 100, {100, 0}, false},
         {"in blocks", text, 100, 40, {40, 40, 20}, false},
-        {"byte 26 ends it",
-         "abc\x1a"
-         "def",
-         7,
-         4096,
-         {3},
-         true},
-        {"byte 26 first",
-         "\x1a"
-         "abc",
-         unknown,
-         4096,
-         {0},
-         true},
         {"empty", "", 0, 4096, {0}, true},
     };
     for (const Case& c : cases) {

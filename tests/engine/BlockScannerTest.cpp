@@ -51,9 +51,9 @@ std::string RandomContent(std::mt19937& random) {
             text.append(490 + random() % 40, 'q'); // near the 511-byte piece limit
         else if (roll < 4)
             text.append("\n").append(500 + random() % 8, 'q').append("colour\r\n");
-        else if (roll < 3)
+        else if (roll == 4)
             text += '\0';
-        else if (roll == 3 && random() % 4 == 0)
+        else if (roll == 5 && random() % 4 == 0)
             text += '\x1a';
         else
             text += pieces[random() % (sizeof pieces / sizeof *pieces)];
@@ -79,12 +79,14 @@ TEST(BlockScanner, FindsThePiecesThePlainReaderFinds) {
         {"end mark first", "\x1aneedle\n"},
         {"end mark before the needle", "ne\x1aneedle\n"},
         {"end mark in the line", "xx needle yy\x1a needle\n"},
+        {"end mark right after the needle", "xx ed\x1a ed\n"},
         {"no final LF", "needle"},
         {"empty", ""},
     };
     for (const auto& f : files) {
         const MemoryFile file(f.content);
-        for (const char* pattern : {"needle", "NEEDLE", "^needle", "needle$", "ne?dle", "e*dle"})
+        for (const char* pattern :
+             {"needle", "NEEDLE", "^needle", "needle$", "ne?dle", "e*dle", "d\x1ane", "ed"})
             for (bool caps : {false, true})
                 for (size_t block : kBlocks)
                     for (uint64_t size : {BlockReader::kUnknownSize, uint64_t{f.content.size()}})

@@ -6,14 +6,15 @@
 #include <string>
 
 // Every vector width the processor has, needles alone or paired, exact or
-// letting both cases through, distances before and after, and ranges that
+// letting both cases through, the stop byte, distances before and after, and ranges that
 // start and end at every place around the vector widths, against a plain
 // walk over the bytes.
 TEST(ByteFinder, FindsWhatAPlainWalkFinds) {
     using Needle = ByteFinder::Needle;
     using Width = ByteFinder::Width;
     std::mt19937 random(3);
-    const std::string alphabet = "abAB\xe9 ";
+    const std::string alphabet = "abAB\xe9 \x1a";
+    const unsigned char stop = 26;
     const ptrdiff_t margin = 48;
     const struct {
         Needle first, second;
@@ -35,10 +36,11 @@ TEST(ByteFinder, FindsWhatAPlainWalkFinds) {
                     return (static_cast<unsigned char>(c) | needle.caseBits) == needle.byte;
                 };
                 const auto plain = [&](const char* p) {
-                    return is(*p, pair.first) && (!paired || is(p[distance], pair.second));
+                    return *p == static_cast<char>(stop) ||
+                           (is(*p, pair.first) && (!paired || is(p[distance], pair.second)));
                 };
                 for (const Width width : {Width::Plain, Width::Sse2, Width::Avx2, Width::Avx512}) {
-                    const ByteFinder finder(pair.first, pair.second, distance, paired, width);
+                    const ByteFinder finder(pair.first, pair.second, distance, paired, stop, width);
                     for (size_t from = 0; from < 130; from += 1 + random() % 5) {
                         for (size_t to = from; to <= 300; to += 1 + random() % 9) {
                             const char* expected = base + from;
