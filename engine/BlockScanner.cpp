@@ -1,33 +1,20 @@
 #include "BlockScanner.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <unistd.h>
 
 namespace {
 constexpr char kEndOfFile = 26;
 
-// Finds the first needle with the second at its place, or the end mark.
+// Finds the first needle with the second at its place.
 ByteFinder NeedleFinder(const PatternLiteral& literal) {
-    const auto set = [](const PatternLiteral::Needle& needle) {
-        ByteFinder::Set s;
-        s.bytes[0] = needle.bytes[0];
-        s.bytes[1] = needle.bytes[1];
-        s.count = needle.count;
-        return s;
+    const auto needle = [](const PatternLiteral::Needle& n) {
+        return ByteFinder::Needle{n.byte, n.caseBits};
     };
     const ptrdiff_t distance = static_cast<ptrdiff_t>(literal.Second().index) -
                                static_cast<ptrdiff_t>(literal.First().index);
-    return ByteFinder(set(literal.First()), set(literal.Second()), distance,
-                      static_cast<unsigned char>(kEndOfFile));
-}
-
-const char* FindByte(const char* from, const char* to, char byte) {
-    if (from >= to)
-        return nullptr;
-    const void* at = std::memchr(from, byte, static_cast<size_t>(to - from));
-    return at ? static_cast<const char*>(at) : nullptr;
+    return ByteFinder(needle(literal.First()), needle(literal.Second()), distance,
+                      literal.HasSecond(), kEndOfFile);
 }
 } // namespace
 
@@ -40,12 +27,15 @@ BlockScanner::BlockScanner(std::string_view pattern, bool ignoreCaps, bool prefi
       // bytes, one more for a CR LF pair) and the literal run itself.
       m_margin(LineReader::kPieceBytes + 1 + m_literal.Text().size()) {}
 
-int BlockScanner::Scan(int fd, MatchRecord& record, const std::function<bool()>& stop) {
-    return m_literal.Exists() ? ScanCandidates(fd, record, stop) : ScanEveryPiece(fd, record, stop);
+int BlockScanner::Scan(int fd, MatchRecord& record, const std::function<bool()>& stop,
+                       uint64_t size) {
+    return m_literal.Exists() ? ScanCandidates(fd, size, record, stop)
+                              : ScanEveryPiece(fd, size, record, stop);
 }
 
-int BlockScanner::ScanEveryPiece(int fd, MatchRecord& record, const std::function<bool()>& stop) {
-    m_reader.Reset(fd);
+int BlockScanner::ScanEveryPiece(int fd, uint64_t size, MatchRecord& record,
+                                 const std::function<bool()>& stop) {
+    m_reader.Reset(fd, size);
     int count = 0;
     std::string_view piece;
     for (unsigned pieces = 0; m_reader.Next(piece); ++pieces) {
@@ -59,9 +49,7 @@ int BlockScanner::ScanEveryPiece(int fd, MatchRecord& record, const std::functio
     return count;
 }
 
-// Drops what lies well behind the search position and reads the next block.
-// False when nothing more can be read.
-bool BlockScanner::Refill(int fd) {
+void BlockScanner::Refill() {
     const size_t keep = m_scan > m_margin ? std::min(m_scan, m_end) - m_margin : 0;
     if (keep > 0) {
         char* data = m_buffer.data();
@@ -74,64 +62,85 @@ bool BlockScanner::Refill(int fd) {
         std::memmove(data, data + keep, m_end - keep);
         m_end -= keep;
         m_scan -= keep;
+        m_clean -= keep;
         m_lineChecked -= keep;
         m_base += keep;
     }
-    for (;;) {
-        const ssize_t got = ::read(fd, m_buffer.data() + m_end, Capacity() - m_end);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            return false;
-        m_end += static_cast<size_t>(got);
-        return true;
-    }
+    m_end += m_file.Read(m_buffer.data() + m_end, Capacity() - m_end);
+    m_eof = m_file.Ended();
 }
 
-int BlockScanner::ScanCandidates(int fd, MatchRecord& record, const std::function<bool()>& stop) {
+void BlockScanner::Clean(size_t upTo) {
+    upTo = std::min(upTo, m_end);
+    if (upTo <= m_clean)
+        return;
+    const char* data = m_buffer.data();
+    if (const void* mark = std::memchr(data + m_clean, kEndOfFile, upTo - m_clean)) {
+        m_end = static_cast<size_t>(static_cast<const char*>(mark) - data);
+        m_eof = true;
+        upTo = m_end;
+    }
+    m_clean = upTo;
+}
+
+int BlockScanner::ScanCandidates(int fd, uint64_t size, MatchRecord& record,
+                                 const std::function<bool()>& stop) {
     // Room past the data for the finder's look at the second needle.
-    m_buffer.resize(Capacity() + m_literal.Text().size());
-    m_base = m_end = m_scan = m_lineChecked = 0;
+    const size_t literalSize = m_literal.Text().size();
+    m_buffer.resize(Capacity() + literalSize);
+    m_file.Reset(fd, size);
+    m_base = m_end = m_scan = m_clean = m_lineChecked = 0;
     m_lineStart = 0;
     m_eof = false;
-    uint64_t doneUpTo = 0; // pieces starting before this file offset are tested
     const size_t needleIndex = m_literal.First().index;
+    uint64_t doneUpTo = 0; // pieces starting before this file offset are tested
     int count = 0;
 
     for (;;) {
         while (!m_eof && m_end - std::min(m_scan, m_end) <= m_margin)
-            m_eof = !Refill(fd);
+            Refill();
+        if (m_base == 0 && m_scan < needleIndex) {
+            // The literal of a candidate found earlier would start before the
+            // file. (Later, Refill keeps more than needleIndex bytes before
+            // m_scan.)
+            Clean(needleIndex);
+            m_scan = needleIndex;
+        }
         if (stop && stop())
             break;
         const char* data = m_buffer.data();
-        if (m_base == 0 && m_scan < needleIndex) {
-            // No candidate starts this early, but the end mark may lie there.
-            EndAt(FindByte(data, data + std::min(needleIndex, m_end), kEndOfFile));
-            m_scan = needleIndex;
-        }
         while (m_scan < Limit()) {
-            const char* hit = m_finder.Find(data + m_scan, data + Limit());
-            const size_t r = static_cast<size_t>(hit - data);
-            if (r == Limit() || EndAt(*hit == kEndOfFile ? hit : nullptr)) {
+            const size_t limit = Limit();
+            const size_t r = static_cast<size_t>(m_finder.Find(data + m_scan, data + limit) - data);
+            // What the finder passed over holds no end mark. (m_clean never
+            // lies before m_scan.)
+            m_clean = std::max(m_clean, r);
+            if (r == limit) {
                 m_scan = r;
                 break;
             }
+            if (data[r] == kEndOfFile) {
+                Clean(r + 1);
+                m_scan = r;
+                break;
+            }
+            m_clean = std::max(m_clean, r + 1);
             m_scan = r + 1;
             const size_t c = r - needleIndex; // where the literal would start
-            if (r < needleIndex || c + m_literal.Text().size() > m_end ||
-                !m_literal.OccursAt(data + c))
+            if (c + literalSize > m_end || !m_literal.OccursAt(data + c))
                 continue;
             const size_t ps = PieceStart(c);
+            // The candidate's piece and literal, up to where the file may end.
+            Clean(std::max(c + literalSize, ps + LineReader::kPieceBytes + 1));
+            if (c + literalSize > m_end)
+                continue;
             if (m_base + ps < doneUpTo) {
                 m_scan = std::max(m_scan, static_cast<size_t>(doneUpTo - m_base));
                 continue;
             }
-            // Bytes after the needle have not been searched for the end mark yet.
-            EndAt(FindByte(hit + 1, data + std::min(ps + LineReader::kPieceBytes + 1, m_end),
-                           kEndOfFile));
             const LineReader::Piece piece = LineReader::Measure(data + ps, m_end - ps);
             const std::string_view text(data + ps, piece.textLength);
-            if ((m_literal.IsWholePattern() && c + m_literal.Text().size() <= ps + text.size()) ||
+            if ((m_literal.IsWholePattern() && c + literalSize <= ps + text.size()) ||
                 m_matcher.MatchLine(text)) {
                 record.AddLine(text);
                 ++count;
@@ -143,14 +152,6 @@ int BlockScanner::ScanCandidates(int fd, MatchRecord& record, const std::functio
             break;
     }
     return count;
-}
-
-bool BlockScanner::EndAt(const char* mark) {
-    if (mark == nullptr)
-        return false;
-    m_end = static_cast<size_t>(mark - m_buffer.data());
-    m_eof = true;
-    return true;
 }
 
 size_t BlockScanner::PieceStart(size_t at) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BlockReader.h"
 #include "ByteFinder.h"
 #include "LineMatcher.h"
 #include "LineReader.h"
@@ -22,18 +23,23 @@ public:
                  size_t blockSize = 256 * 1024);
 
     // Adds the matching pieces of the open file to `record` and returns their
-    // count. Ends early, between blocks, once `stop` says so.
-    int Scan(int fd, MatchRecord& record, const std::function<bool()>& stop = {});
+    // count; `size` is the file's size when it was opened, if known. Ends
+    // early, between blocks, once `stop` says so.
+    int Scan(int fd, MatchRecord& record, const std::function<bool()>& stop = {},
+             uint64_t size = BlockReader::kUnknownSize);
 
 private:
-    int ScanEveryPiece(int fd, MatchRecord& record, const std::function<bool()>& stop);
-    int ScanCandidates(int fd, MatchRecord& record, const std::function<bool()>& stop);
-    bool Refill(int fd);
+    int ScanEveryPiece(int fd, uint64_t size, MatchRecord& record,
+                       const std::function<bool()>& stop);
+    int ScanCandidates(int fd, uint64_t size, MatchRecord& record,
+                       const std::function<bool()>& stop);
+    // Drops what lies well behind the search position and reads more.
+    void Refill();
     size_t Capacity() const { return m_blockSize + 2 * m_margin; }
     // Candidates are searched up to here: the end, or a margin before it.
     size_t Limit() const { return m_eof ? m_end : m_end - m_margin; }
-    // The file ends at `mark` (a byte 26), if there is one; says whether.
-    bool EndAt(const char* mark);
+    // Looks for the end mark (a byte 26) up to `upTo`; the data ends there.
+    void Clean(size_t upTo);
     // Where the piece holding buffer index `at` starts.
     size_t PieceStart(size_t at);
 
@@ -41,6 +47,7 @@ private:
     PatternLiteral m_literal;
     ByteFinder m_finder;
     LineReader m_reader;
+    BlockReader m_file;
     size_t m_blockSize;
     size_t m_margin;
     std::vector<char> m_buffer;
@@ -49,7 +56,8 @@ private:
     uint64_t m_base = 0;      // file offset of m_buffer[0]
     size_t m_end = 0;         // bytes held
     size_t m_scan = 0;        // next byte to search
+    size_t m_clean = 0;       // the bytes before this index hold no end mark
     size_t m_lineChecked = 0; // line feeds before this index are accounted for
     uint64_t m_lineStart = 0; // file offset of the line holding m_lineChecked
-    bool m_eof = false;
+    bool m_eof = false;       // nothing more to read: the file ended or an end mark
 };

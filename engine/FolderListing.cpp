@@ -40,10 +40,35 @@ bool KindOf(int folderFd, const char* name, unsigned char type, FolderListing::K
         return false;
     }
 }
+
+// NameOrder compares byte by byte (folded, then by length, then unfolded), so
+// a prefix two names share byte for byte decides nothing: it is skipped eight
+// bytes at a time before the names are compared. Names in one folder often
+// share long prefixes.
+bool Before(std::string_view a, std::string_view b) {
+    size_t same = 0;
+    const size_t common = std::min(a.size(), b.size());
+    for (uint64_t x, y; same + 8 <= common; same += 8) {
+        std::memcpy(&x, a.data() + same, 8);
+        std::memcpy(&y, b.data() + same, 8);
+        if (x != y)
+            break;
+    }
+    return NameOrder::Before(a.substr(same), b.substr(same));
+}
+
+uint32_t MasksIn(std::string_view name, const std::vector<std::string>& masks) {
+    uint32_t bits = 0;
+    for (size_t m = 0; m < masks.size(); ++m) {
+        if (name.find(masks[m]) != std::string_view::npos)
+            bits |= 1u << m;
+    }
+    return bits;
+}
 } // namespace
 
-bool FolderListing::Read(int folderFd) {
-    m_entries.clear();
+bool FolderListing::Read(int folderFd, const std::vector<std::string>& masks) {
+    Clear();
     // The stream gets a duplicate of the descriptor, which closedir closes.
     // (Opening "." inside the folder instead would need search permission.)
     const int own = ::fcntl(folderFd, F_DUPFD_CLOEXEC, 0);
@@ -57,23 +82,43 @@ bool FolderListing::Read(int folderFd) {
     // The duplicate shares the reading position: start from the first entry.
     ::rewinddir(dir);
     while (const dirent* d = ::readdir(dir)) {
-        if (std::strcmp(d->d_name, ".") == 0 || std::strcmp(d->d_name, "..") == 0)
+        const char* name = d->d_name;
+        if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
             continue;
         Kind kind;
-        if (KindOf(folderFd, d->d_name, d->d_type, kind))
-            m_entries.push_back(Entry{d->d_name, kind});
+        if (!KindOf(folderFd, name, d->d_type, kind))
+            continue;
+        const std::string_view view(name);
+        const uint32_t bits = kind == Kind::Folder ? 0 : MasksIn(view, masks);
+        if (kind != Kind::Folder && bits == 0)
+            continue;
+        m_entries.push_back({static_cast<uint32_t>(m_names.size()),
+                             static_cast<uint16_t>(view.size()), kind, bits});
+        m_names.append(view).push_back('\0');
     }
     ::closedir(dir);
-    std::sort(m_entries.begin(), m_entries.end(),
-              [](const Entry& a, const Entry& b) { return NameOrder::Before(a.name, b.name); });
+    Sort();
     return true;
 }
 
-int FolderListing::OpenFolder(int folderFd, const std::string& name) {
-    return ::openat(folderFd, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+void FolderListing::Clear() {
+    m_names.clear();
+    m_entries.clear();
 }
 
-FolderListing::OpenResult FolderListing::OpenFile(int folderFd, const Entry& entry, int& fd) {
+void FolderListing::Sort() {
+    std::sort(m_entries.begin(), m_entries.end(), [this](const Listed& a, const Listed& b) {
+        return Before(std::string_view(m_names.data() + a.offset, a.length),
+                      std::string_view(m_names.data() + b.offset, b.length));
+    });
+}
+
+int FolderListing::OpenFolder(int folderFd, const char* name) {
+    return ::openat(folderFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+}
+
+FolderListing::OpenResult FolderListing::OpenFile(int folderFd, const Entry& entry, int& fd,
+                                                  uint64_t& size) {
     if (entry.kind == Kind::Link) {
         // Look at the target first: a FIFO or device is never opened at all.
         struct stat st;
@@ -94,5 +139,6 @@ FolderListing::OpenResult FolderListing::OpenFile(int folderFd, const Entry& ent
         fd = -1;
         return OpenResult::Skipped;
     }
+    size = static_cast<uint64_t>(st.st_size);
     return OpenResult::Opened;
 }

@@ -70,7 +70,8 @@ void FolderSearch::SearchFolder(const std::string& folder, const std::string& ma
             continue;
         }
         int fd = -1;
-        switch (FolderListing::OpenFile(item.folder->Fd(), item.entry, fd)) {
+        uint64_t size = 0; // not used: the plain search reads up to the end
+        switch (FolderListing::OpenFile(item.folder->Fd(), item.entry, fd, size)) {
         case FolderListing::OpenResult::Skipped:
             continue;
         case FolderListing::OpenResult::Failed:

@@ -14,22 +14,20 @@ constexpr size_t kOpenDepth = 64;
 } // namespace
 
 struct FolderWalker::Node {
-    struct Child {
-        std::string name;
-        FolderListing::Kind kind;
-        uint32_t masks; // bit m: the name contains mask m
-        std::unique_ptr<Node> node;
-    };
     bool listed = false;
-    std::vector<Child> children;
+    FolderListing listing;
+    std::vector<std::unique_ptr<Node>> subfolders; // by listing index; made on entering
+    // Bit m: walk m may hand out a file in this folder or below. Known once
+    // the folder and all its subfolders are listed; all bits until then.
+    uint32_t filesBelow = ~0u;
 };
 
 struct FolderWalker::Frame {
-    Frame(Node* n, const std::string* childName, std::shared_ptr<const WalkPath> at, uint64_t seq)
+    Frame(Node* n, const char* childName, std::shared_ptr<const WalkPath> at, uint64_t seq)
         : node(n), name(childName), place(std::move(at)), enterSeq(seq) {}
 
     Node* node;
-    const std::string* name; // in the parent's listing; null for the start folder
+    const char* name; // in the parent's listing; null for the start folder
     std::shared_ptr<const WalkPath> place;
     uint64_t enterSeq;
     std::shared_ptr<FolderHandle> dir;
@@ -55,9 +53,9 @@ FolderWalker::~FolderWalker() {
     while (!doomed.empty()) {
         std::unique_ptr<Node> node = std::move(doomed.back());
         doomed.pop_back();
-        for (Node::Child& child : node->children) {
-            if (child.node)
-                doomed.push_back(std::move(child.node));
+        for (std::unique_ptr<Node>& subfolder : node->subfolders) {
+            if (subfolder)
+                doomed.push_back(std::move(subfolder));
         }
     }
 }
@@ -84,37 +82,43 @@ FolderWalker::Step FolderWalker::Next(WalkItem& item) {
             return Step::Item;
         }
         Frame& top = m_stack.back();
+        Node& node = *top.node;
         const bool refused = top.enterSeq >= m_stopSeq.load();
-        if (!refused && !top.opened && !Open(top))
+        // A folder whose listing shows nothing for this walk is not opened:
+        // only its subfolders are entered.
+        const bool needed = !node.listed || (node.filesBelow & (1u << m_walk)) != 0;
+        if (!refused && !top.opened && needed && !Open(top))
             return Step::Blocked;
-        if (!refused && top.dir && !top.node->listed && !List(top))
+        if (!refused && top.dir && !node.listed && !List(top))
             return Step::Blocked;
-        if (refused || !top.dir || top.next >= top.node->children.size()) {
+        if (refused || (needed && !top.dir) || top.next >= node.listing.Size()) {
             if (!Pop())
                 return Step::Blocked;
             continue;
         }
-        Node::Child& child = top.node->children[top.next++];
-        if (child.kind == FolderListing::Kind::Folder) {
+        const size_t i = top.next++;
+        if (node.listing.KindAt(i) == FolderListing::Kind::Folder) {
             if (Stopped())
                 continue;
-            if (!child.node)
-                child.node = std::make_unique<Node>();
+            std::unique_ptr<Node>& child = node.subfolders[i];
+            if (!child)
+                child = std::make_unique<Node>();
             item.kind = WalkItem::Kind::Enter;
             item.seq = item.folderSeq = m_seq++;
-            item.place = std::make_shared<WalkPath>(top.place, child.name);
-            m_stack.emplace_back(child.node.get(), &child.name, item.place, item.seq);
+            item.place =
+                std::make_shared<WalkPath>(top.place, std::string(node.listing.NameViewAt(i)));
+            m_stack.emplace_back(child.get(), node.listing.NameAt(i), item.place, item.seq);
             return Step::Item;
         }
-        if ((child.masks & (1u << m_walk)) == 0)
+        if ((node.listing.MasksAt(i) & (1u << m_walk)) == 0)
             continue;
         item.kind = WalkItem::Kind::File;
         item.seq = m_seq++;
         item.folderSeq = top.enterSeq;
         item.place = top.place;
         item.folder = top.dir;
-        item.entry.name = child.name;
-        item.entry.kind = child.kind;
+        item.entry.name.assign(node.listing.NameViewAt(i));
+        item.entry.kind = node.listing.KindAt(i);
         return Step::Item;
     }
 }
@@ -129,7 +133,7 @@ bool FolderWalker::Open(Frame& frame) {
         } else {
             // The parent is the frame below, which keeps its descriptor.
             const Frame& parent = m_stack[m_stack.size() - 2];
-            fd = FolderListing::OpenFolder(parent.dir->Fd(), *frame.name);
+            fd = FolderListing::OpenFolder(parent.dir->Fd(), frame.name);
         }
         return fd >= 0;
     });
@@ -145,21 +149,15 @@ bool FolderWalker::Open(Frame& frame) {
 }
 
 bool FolderWalker::List(Frame& frame) {
-    FolderListing listing;
-    const Had had = Try([&] { return listing.Read(frame.dir->Fd()); });
+    Node& node = *frame.node;
+    const Had had = Try([&] { return node.listing.Read(frame.dir->Fd(), m_masks); });
     if (had == Had::Later)
         return false;
     // A folder that cannot be listed is passed over as if it were empty.
-    frame.node->listed = true;
-    for (const FolderListing::Entry& entry : listing.Entries()) {
-        uint32_t masks = 0;
-        for (size_t m = 0; m < m_masks.size(); ++m) {
-            if (entry.name.find(m_masks[m]) != std::string::npos)
-                masks |= 1u << m;
-        }
-        if (entry.kind == FolderListing::Kind::Folder || masks != 0)
-            frame.node->children.push_back({entry.name, entry.kind, masks, nullptr});
-    }
+    if (had == Had::No)
+        node.listing.Clear();
+    node.listed = true;
+    node.subfolders.resize(node.listing.Size());
     return true;
 }
 
@@ -178,9 +176,21 @@ bool FolderWalker::Pop() {
         if (had == Had::Later)
             return false;
     }
-    // After the last walk no listing is needed again.
-    if (m_walk + 1 >= m_masks.size())
-        top.node->children.clear();
+    Node& node = *top.node;
+    if (m_walk + 1 >= m_masks.size()) {
+        // After the last walk no listing is needed again.
+        node.listing.Clear();
+        node.subfolders.clear();
+    } else if (node.listed) {
+        node.filesBelow = 0;
+        for (size_t i = 0; i < node.listing.Size(); ++i) {
+            const Node* sub = node.subfolders[i].get();
+            node.filesBelow |= node.listing.KindAt(i) != FolderListing::Kind::Folder
+                                   ? node.listing.MasksAt(i)
+                               : sub ? sub->filesBelow
+                                     : ~0u;
+        }
+    }
     if (top.dir)
         --m_held;
     m_stack.pop_back();

@@ -15,7 +15,8 @@
 // Walks a folder tree once per mask, depth first, handing out one WalkItem at
 // a time: each folder as it is entered (its path built from its parent's path
 // as passed), and each file whose name contains the walk's mask. Every folder
-// is listed once, on the first walk; later walks reuse the listing.
+// is listed once, on the first walk; later walks reuse the listing and open
+// only the folders that hold a file for them, or hold folders that do.
 //
 // Folders are opened through their parent's descriptor and links to folders
 // are not followed. The folder descriptors held (those of the walk's path and

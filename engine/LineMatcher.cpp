@@ -4,6 +4,10 @@
 #include <cstring>
 
 namespace {
+bool IsLetter(unsigned char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
 std::string_view UpToZero(std::string_view text) {
     return text.substr(0, std::min(text.find('\0'), text.size()));
 }
@@ -23,6 +27,15 @@ LineMatcher::LineMatcher(std::string_view pattern, bool ignoreCaps)
         }
     }
     m_open.reserve(m_repeats);
+    // An unanchored pattern that starts with a plain byte matches only from a
+    // place holding that byte.
+    const size_t n = m_pattern.size();
+    const unsigned char first = n > 0 ? m_pattern[0] : 0;
+    if (n > 0 && first != '^' && first != '?' && !(n > 1 && m_pattern[1] == '*') &&
+        !(first == '$' && n == 1)) {
+        m_startBits = m_ignoreCaps && IsLetter(first) ? 0x20 : 0;
+        m_startByte = first | m_startBits;
+    }
 }
 
 bool LineMatcher::MatchLine(std::string_view line) {
@@ -40,12 +53,29 @@ bool LineMatcher::MatchLine(std::string_view line) {
     }
     if (!m_pattern.empty() && m_pattern[0] == '^')
         return Match(1, 0);
+    if (m_startByte >= 0) {
+        for (size_t start = 0; (start = NextStart(start)) < m_length; ++start) {
+            if (Match(0, start))
+                return true;
+        }
+        return false;
+    }
     // The end of the line is a start position too: '$' and 'x*' match there.
     for (size_t start = 0; start <= m_length; ++start) {
         if (Match(0, start))
             return true;
     }
     return false;
+}
+
+size_t LineMatcher::NextStart(size_t from) const {
+    if (m_startBits == 0) {
+        const void* at = std::memchr(m_text + from, m_startByte, m_length - from);
+        return at ? static_cast<size_t>(static_cast<const unsigned char*>(at) - m_text) : m_length;
+    }
+    while (from < m_length && (m_text[from] | m_startBits) != m_startByte)
+        ++from;
+    return from;
 }
 
 bool LineMatcher::Match(size_t p, size_t t) {

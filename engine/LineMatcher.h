@@ -37,6 +37,8 @@ private:
         size_t t;
     };
 
+    // The first place from `from` on that holds the start byte, or the length.
+    size_t NextStart(size_t from) const;
     // Does the pattern from byte p match the text from byte t?
     bool Match(size_t p, size_t t);
     // The same, with p at a starred pair.
@@ -59,6 +61,11 @@ private:
     const unsigned char* m_text = nullptr;
     size_t m_length = 0;
 
+    // The first byte of a pattern that can match only where it is, with its
+    // case bit set when either case will do (0x20, else 0); -1 when any place
+    // can start a match.
+    int m_startByte = -1;
+    unsigned char m_startBits = 0;
     // Repeat number of each pattern position that starts a starred pair, or -1.
     std::vector<int> m_repeatOf;
     size_t m_repeats = 0;

@@ -1,16 +1,15 @@
 #include "LineReader.h"
 
-#include <cerrno>
 #include <cstring>
-#include <unistd.h>
 
-LineReader::LineReader(int fd, size_t blockSize)
-    : m_fd(fd), m_blockSize(blockSize > 0 ? blockSize : 1) {}
+LineReader::LineReader(int fd, size_t blockSize) : m_blockSize(blockSize > 0 ? blockSize : 1) {
+    m_file.Reset(fd);
+}
 
-void LineReader::Reset(int fd) {
-    m_fd = fd;
+void LineReader::Reset(int fd, uint64_t size) {
+    m_file.Reset(fd, size);
     m_pos = m_end = 0;
-    m_eof = false;
+    m_ended = false;
 }
 
 // Keeps at least one piece and one byte of look-ahead in the buffer (the byte
@@ -19,24 +18,19 @@ void LineReader::Fill() {
     // The buffer is made on first use: a reader that never reads costs nothing.
     if (m_buffer.empty())
         m_buffer.resize(m_blockSize + kPieceBytes + 1);
-    while (!m_eof && m_end - m_pos <= kPieceBytes) {
+    while (!m_ended && m_end - m_pos <= kPieceBytes) {
         if (m_pos > 0) {
             std::memmove(m_buffer.data(), m_buffer.data() + m_pos, m_end - m_pos);
             m_end -= m_pos;
             m_pos = 0;
         }
-        const ssize_t got = ::read(m_fd, m_buffer.data() + m_end, m_buffer.size() - m_end);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0) {
-            m_eof = true;
-            break;
-        }
-        const char* fresh = m_buffer.data() + m_end;
-        m_end += static_cast<size_t>(got);
-        if (const void* eofMark = std::memchr(fresh, 26, static_cast<size_t>(got))) {
-            m_end = static_cast<size_t>(static_cast<const char*>(eofMark) - m_buffer.data());
-            m_eof = true;
+        char* fresh = m_buffer.data() + m_end;
+        const size_t got = m_file.Read(fresh, m_buffer.size() - m_end);
+        m_end += got;
+        m_ended = m_file.Ended();
+        if (const void* mark = std::memchr(fresh, 26, got)) {
+            m_end = static_cast<size_t>(static_cast<const char*>(mark) - m_buffer.data());
+            m_ended = true;
         }
     }
 }

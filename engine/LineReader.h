@@ -1,6 +1,9 @@
 #pragma once
 
+#include "BlockReader.h"
+
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -24,8 +27,9 @@ public:
 
     explicit LineReader(int fd, size_t blockSize = 256 * 1024);
 
-    // Starts over on another file, keeping the buffer.
-    void Reset(int fd);
+    // Starts over on another file, keeping the buffer; `size` is the file's
+    // size when it was opened, if known.
+    void Reset(int fd, uint64_t size = BlockReader::kUnknownSize);
 
     // The next piece, valid until the next call. False at the end of the file.
     bool Next(std::string_view& text);
@@ -33,10 +37,10 @@ public:
 private:
     void Fill();
 
-    int m_fd;
+    BlockReader m_file;
     size_t m_blockSize;
     std::vector<char> m_buffer;
     size_t m_pos = 0;
     size_t m_end = 0;
-    bool m_eof = false;
+    bool m_ended = false; // the file or a byte 26 ended the data
 };

@@ -1,5 +1,10 @@
 #include "MatchRecord.h"
 
+namespace {
+// Buffers up to this size stay with a record that is emptied.
+constexpr size_t kKeptBytes = 1 << 20;
+} // namespace
+
 void MatchRecord::AddLine(std::string_view line) {
     m_text.append(line);
     m_ends.push_back(m_text.size());
@@ -17,6 +22,10 @@ std::string_view MatchRecord::LineView(int index) const {
 }
 
 void MatchRecord::Clear() {
+    if (m_text.capacity() > kKeptBytes) {
+        *this = MatchRecord();
+        return;
+    }
     m_text.clear();
     m_ends.clear();
     m_path.clear();

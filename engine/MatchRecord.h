@@ -25,6 +25,7 @@ public:
     std::string GetLine(int index) const;
     // Line `index` without a copy; the index must be in range.
     std::string_view LineView(int index) const;
+    // Empties the record; buffers that are not large are kept for reuse.
     void Clear();
 
 private:

@@ -1,6 +1,5 @@
 #include "PatternLiteral.h"
 
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -72,6 +71,12 @@ PatternLiteral::PatternLiteral(std::string_view pattern, bool ignoreCaps) : m_fo
         }
     }
     m_whole = onlyPlain && first == 0 && !m_text.empty();
+    for (const char c : m_text) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        const unsigned char bits = m_folded && IsLetter(byte) ? 0x20 : 0;
+        m_caseBits.push_back(bits);
+        m_foldedText.push_back(byte | bits);
+    }
     if (m_text.empty())
         return;
     int second = 1 << 30;
@@ -82,30 +87,8 @@ PatternLiteral::PatternLiteral(std::string_view pattern, bool ignoreCaps) : m_fo
             m_second.index = i;
         }
     }
-    SetBytes(m_first);
-    if (m_text.size() > 1)
-        SetBytes(m_second);
-}
-
-void PatternLiteral::SetBytes(Needle& needle) const {
-    const unsigned char c = static_cast<unsigned char>(m_text[needle.index]);
-    needle.bytes[0] = c;
-    needle.count = 1;
-    if (m_folded && IsLetter(c)) {
-        needle.bytes[0] = c | 0x20;
-        needle.bytes[1] = c & ~0x20;
-        needle.count = 2;
+    for (Needle* needle : {&m_first, &m_second}) {
+        needle->byte = m_foldedText[needle->index];
+        needle->caseBits = m_caseBits[needle->index];
     }
-}
-
-bool PatternLiteral::OccursAt(const char* at) const {
-    if (!m_folded)
-        return std::memcmp(at, m_text.data(), m_text.size()) == 0;
-    for (size_t i = 0; i < m_text.size(); ++i) {
-        const unsigned char p = static_cast<unsigned char>(m_text[i]);
-        const unsigned char t = static_cast<unsigned char>(at[i]);
-        if (p != t && !(IsLetter(p) && (p | 0x20) == (t | 0x20)))
-            return false;
-    }
-    return true;
 }

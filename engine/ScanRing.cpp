@@ -6,8 +6,10 @@ ScanRing::ScanRing(size_t slots, const SearchHooks* hooks)
     : m_slots(slots > 0 ? slots : 1), m_hooks(hooks) {}
 
 void ScanRing::Publish() {
-    m_produced.store(++m_next, std::memory_order_release);
-    m_produced.notify_all();
+    m_produced.store(++m_next);
+    // A thread that claimed this item, or a later one, may sleep for it.
+    if (m_claimed.load() >= m_next)
+        m_produced.notify_all();
     if (m_hooks && m_hooks->produced)
         m_hooks->produced(m_next - 1);
 }
@@ -30,7 +32,11 @@ void ScanRing::PopFront() {
 void ScanRing::WaitFront() {
     if (m_hooks && m_hooks->waiting)
         m_hooks->waiting(m_front);
-    m_slots[m_front % m_slots.size()].done.wait(false, std::memory_order_acquire);
+    ScanSlot& slot = m_slots[m_front % m_slots.size()];
+    slot.awaited.store(true);
+    if (!slot.done.load())
+        slot.done.wait(false, std::memory_order_acquire);
+    slot.awaited.store(false, std::memory_order_relaxed);
 }
 
 void ScanRing::Close() {
@@ -39,7 +45,7 @@ void ScanRing::Close() {
 }
 
 ScanSlot* ScanRing::Claim() {
-    const uint64_t position = m_claimed.fetch_add(1, std::memory_order_relaxed);
+    const uint64_t position = m_claimed.fetch_add(1);
     uint64_t produced;
     while (((produced = m_produced.load(std::memory_order_acquire)) & ~kClosed) <= position) {
         if (produced & kClosed)
@@ -52,6 +58,7 @@ ScanSlot* ScanRing::Claim() {
 }
 
 void ScanRing::Done(ScanSlot& slot) {
-    slot.done.store(true, std::memory_order_release);
-    slot.done.notify_one();
+    slot.done.store(true);
+    if (slot.awaited.load())
+        slot.done.notify_one();
 }

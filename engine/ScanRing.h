@@ -18,6 +18,7 @@ struct ScanSlot {
     int count = 0;
     MatchRecord record;
     std::atomic<bool> done{false};
+    std::atomic<bool> awaited{false}; // the owner sleeps until `done`
 };
 
 // The ring that hands the files of a walk, in walk order, from the owner (the
@@ -29,10 +30,21 @@ struct ScanSlot {
 // - Each published item is claimed by exactly one scanning thread (Claim
 //   hands the positions out one by one). That thread alone reads the item
 //   after it is published and writes the scan's results; its last touch of
-//   the slot is Done.
+//   the slot is Done (which reads the slot's awaited flag: see below).
 // - The owner reads the results (DoneFront) only after Done, and frees the
 //   slot (PopFront) only after that.
 // So a slot is never refilled while a thread can still read it.
+//
+// A side is woken only when it may sleep. A scanning thread sleeps only for
+// the item it has claimed, so the owner wakes them when it publishes an item
+// at or before the last one claimed. The owner sleeps only on the oldest
+// slot, marked awaited while it does, so a scanning thread wakes it when it
+// is done with an awaited slot. In both cases one side writes (the claim, the
+// mark) and then reads what it waits for, the other writes what is waited for
+// and then reads the claim or the mark, all sequentially consistent: at least
+// one sees the other's write, so no wake-up is lost. (A scanning thread that
+// is slow to read the mark may see the mark for the slot's next item, and
+// then only wakes the owner for nothing.)
 class ScanRing {
 public:
     ScanRing(size_t slots, const SearchHooks* hooks);

@@ -42,9 +42,11 @@ void SearchRun::Scan(BlockScanner& scanner, ScanSlot& slot) {
         if (m_tuning.hooks && m_tuning.hooks->opening)
             m_tuning.hooks->opening(item.FilePath());
         int fd = -1;
-        slot.open = FolderListing::OpenFile(item.folder->Fd(), item.entry, fd);
+        uint64_t size = 0;
+        slot.open = FolderListing::OpenFile(item.folder->Fd(), item.entry, fd, size);
         if (slot.open == FolderListing::OpenResult::Opened) {
-            slot.count = scanner.Scan(fd, slot.record, [this, &item] { return Dropped(item); });
+            slot.count = scanner.Scan(
+                fd, slot.record, [this, &item] { return Dropped(item); }, size);
             ::close(fd);
         }
     }
@@ -71,11 +73,11 @@ bool SearchRun::CommitFile(ScanSlot& slot) {
         m_observer.OnOpenError(item.FilePath());
     if (slot.count == 0)
         return false;
-    auto record = std::make_unique<MatchRecord>(std::move(slot.record));
-    record->SetPath(item.FilePath());
+    slot.record.SetPath(item.FilePath());
     ++m_records;
-    if (m_observer.OnRecordCommitted(*record))
-        m_matches.Add(std::move(record));
+    // A record the observer does not keep leaves its buffers to the slot.
+    if (m_observer.OnRecordCommitted(slot.record))
+        m_matches.Add(std::make_unique<MatchRecord>(std::move(slot.record)));
     return true;
 }
 

@@ -7,15 +7,14 @@
 OutputStream::OutputStream(int fd, size_t bufferBytes)
     : m_fd(fd), m_terminal(::isatty(fd) == 1), m_buffer(bufferBytes > 0 ? bufferBytes : 1) {}
 
-void OutputStream::Write(std::string_view bytes) {
-    if (m_used + bytes.size() > m_buffer.size())
-        Flush();
+void OutputStream::WriteLarge(std::string_view bytes) {
+    Flush();
     if (bytes.size() >= m_buffer.size()) {
         WriteOut(bytes.data(), bytes.size());
         return;
     }
-    std::memcpy(m_buffer.data() + m_used, bytes.data(), bytes.size());
-    m_used += bytes.size();
+    std::memcpy(m_buffer.data(), bytes.data(), bytes.size());
+    m_used = bytes.size();
 }
 
 void OutputStream::Flush() {

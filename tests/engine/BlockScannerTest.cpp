@@ -28,11 +28,12 @@ std::vector<std::string> Plain(const std::string& pattern, bool caps, const Memo
     return Lines(record);
 }
 
+// The fast scan, told the file's size or not.
 std::vector<std::string> Fast(const std::string& pattern, bool caps, const MemoryFile& file,
-                              size_t block) {
+                              size_t block, uint64_t size = BlockReader::kUnknownSize) {
     BlockScanner scanner(pattern, caps, true, block);
     MatchRecord record;
-    const int count = scanner.Scan(file.Rewound(), record);
+    const int count = scanner.Scan(file.Rewound(), record, {}, size);
     EXPECT_EQ(count, record.GetLineCount());
     return Lines(record);
 }
@@ -50,9 +51,9 @@ std::string RandomContent(std::mt19937& random) {
             text.append(490 + random() % 40, 'q'); // near the 511-byte piece limit
         else if (roll < 4)
             text.append("\n").append(500 + random() % 8, 'q').append("colour\r\n");
-        else if (roll < 3)
+        else if (roll == 4)
             text += '\0';
-        else if (roll == 3 && random() % 4 == 0)
+        else if (roll == 5 && random() % 4 == 0)
             text += '\x1a';
         else
             text += pieces[random() % (sizeof pieces / sizeof *pieces)];
@@ -78,16 +79,21 @@ TEST(BlockScanner, FindsThePiecesThePlainReaderFinds) {
         {"end mark first", "\x1aneedle\n"},
         {"end mark before the needle", "ne\x1aneedle\n"},
         {"end mark in the line", "xx needle yy\x1a needle\n"},
+        {"end mark right after the needle", "xx ed\x1a ed\n"},
         {"no final LF", "needle"},
         {"empty", ""},
     };
     for (const auto& f : files) {
         const MemoryFile file(f.content);
-        for (const char* pattern : {"needle", "NEEDLE", "^needle", "needle$", "ne?dle", "e*dle"})
+        for (const char* pattern :
+             {"needle", "NEEDLE", "^needle", "needle$", "ne?dle", "e*dle", "d\x1ane", "ed"})
             for (bool caps : {false, true})
                 for (size_t block : kBlocks)
-                    EXPECT_EQ(Fast(pattern, caps, file, block), Plain(pattern, caps, file))
-                        << f.name << " / " << pattern << " / caps " << caps << " / block " << block;
+                    for (uint64_t size : {BlockReader::kUnknownSize, uint64_t{f.content.size()}})
+                        EXPECT_EQ(Fast(pattern, caps, file, block, size),
+                                  Plain(pattern, caps, file))
+                            << f.name << " / " << pattern << " / caps " << caps << " / block "
+                            << block << " / size " << size;
     }
 }
 
@@ -97,12 +103,15 @@ TEST(BlockScanner, AgreesWithThePlainReaderOnRandomFiles) {
     const char* const patterns[] = {"colou*r", "needle", "n",  "e",   "^abc", "abc$", "C?l",
                                     "x*",      "q",      "qn", "?*e", "$",    "^$",   "needle$"};
     for (int round = 0; round < 150; ++round) {
-        const MemoryFile file(RandomContent(random));
+        const std::string content = RandomContent(random);
+        const MemoryFile file(content);
         const std::string pattern = patterns[random() % (sizeof patterns / sizeof *patterns)];
         const bool caps = random() % 2;
         const auto expected = Plain(pattern, caps, file);
         for (size_t block : kBlocks)
-            ASSERT_EQ(Fast(pattern, caps, file, block), expected)
+            ASSERT_EQ(Fast(pattern, caps, file, block,
+                           round % 2 ? content.size() : BlockReader::kUnknownSize),
+                      expected)
                 << "round " << round << " pattern " << pattern << " block " << block;
     }
 }

@@ -10,16 +10,19 @@
 #include <vector>
 
 namespace {
-// A file in memory holding `content`, read back from its start.
-
+// The pieces read, the same whether the reader is told the file's size or not.
 std::vector<std::string> ReadPieces(const std::string& content, size_t blockSize) {
     MemoryFile file(content);
     LineReader reader(file.Rewound(), blockSize);
-    std::vector<std::string> pieces;
-    std::string_view piece;
-    while (reader.Next(piece))
-        pieces.emplace_back(piece);
-    return pieces;
+    std::vector<std::string> pieces[2];
+    for (std::vector<std::string>& read : pieces) {
+        std::string_view piece;
+        while (reader.Next(piece))
+            read.emplace_back(piece);
+        reader.Reset(file.Rewound(), content.size());
+    }
+    EXPECT_EQ(pieces[1], pieces[0]) << "told the size, block " << blockSize;
+    return pieces[0];
 }
 
 // The same pieces computed on the whole file at once: translate the text
