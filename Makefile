@@ -4,8 +4,8 @@
 BUILD := build
 JOBS := $(shell nproc)
 
-.PHONY: all build run test package bench fuzz sanitize sanitize-thread sanitize-address screenshots \
-    format clean
+.PHONY: all build run test package install-check bench fuzz sanitize sanitize-thread sanitize-address \
+    screenshots format clean
 
 all: build
 
@@ -28,6 +28,11 @@ test: build
 # The Debian package of the program, its data, man pages and metadata.
 package: deps-package build
 	cmake --build $(BUILD) --target package
+
+# The package unpacked into a scratch root and checked: file list, the
+# command line, the validators, lintian, the installed program's tips.
+install-check: package
+	cmake --build $(BUILD) --target install-check
 
 # The engine against grep and ripgrep on a corpus built from this machine's text.
 bench: deps-bench build
