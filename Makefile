@@ -1,9 +1,11 @@
 # The two everyday commands: `make run` and `make test`. Both install what is
-# missing, configure and build a release build in build/.
+# missing, configure and build a release build in build/. `make package` builds
+# the Debian package build/vodizuzi_<version>-1_<arch>.deb.
 BUILD := build
 JOBS := $(shell nproc)
 
-.PHONY: all build run test bench fuzz sanitize sanitize-thread sanitize-address screenshots format clean
+.PHONY: all build run test package install-check bench fuzz sanitize sanitize-thread sanitize-address \
+    screenshots format clean
 
 all: build
 
@@ -22,6 +24,15 @@ run: deps-run build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The Debian package of the program, its data, man pages and metadata.
+package: deps-package build
+	cmake --build $(BUILD) --target package
+
+# The package unpacked into a scratch root and checked: file list, the
+# command line, the validators, lintian, the installed program's tips.
+install-check: package
+	cmake --build $(BUILD) --target install-check
 
 # The engine against grep and ripgrep on a corpus built from this machine's text.
 bench: deps-bench build
