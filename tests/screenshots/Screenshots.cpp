@@ -41,8 +41,8 @@
 
 namespace {
 
-// Answers the folder chooser with one folder; starts no editor and opens no
-// link.
+// Answers the folder chooser with one folder; starts no editor, opens no
+// link and shows no help.
 class ChooseFolderDesktop : public DesktopServices {
 public:
     explicit ChooseFolderDesktop(std::string folder) : m_folder(std::move(folder)) {}
@@ -51,6 +51,8 @@ public:
     }
     bool StartEditor(const std::string&) override { return false; }
     bool OpenLink(const std::string&) override { return false; }
+    void ShowHelp(const std::string&) override {}
+    void CloseHelp() override {}
 
 private:
     std::string m_folder;

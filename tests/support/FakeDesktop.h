@@ -17,7 +17,8 @@
 // and then confirms the folder selected last, or cancels. What it is asked
 // to do is logged as "select PATH" and "status TEXT". Like the real chooser,
 // it reports selecting a non-empty path as a selection change, and selects
-// `home` (when set) if "initialized" selected nothing. The editor records the
+// `home` (when set) if "initialized" selected nothing. The help records each
+// topic it is asked to show and each closing. The editor records the
 // paths it is given. Links are recorded with the thread that asked, from any
 // thread; while links are held, each call waits until they are released (or
 // the tests' deadline passes), so that a test can see a call in progress. The
@@ -34,6 +35,8 @@ public:
     std::vector<std::string> log;
     std::vector<std::string> editorPaths;
     int chooserRuns = 0;
+    std::vector<std::string> helpTopics;
+    int helpCloses = 0;
 
     struct LinkCall {
         std::string link;
@@ -77,6 +80,9 @@ public:
         m_links[call].finished = true;
         return linksOpen;
     }
+
+    void ShowHelp(const std::string& topic) override { helpTopics.push_back(topic); }
+    void CloseHelp() override { ++helpCloses; }
 
     std::vector<LinkCall> Links() const {
         const std::lock_guard lock(m_linkMutex);
