@@ -3,8 +3,10 @@
 //                                         results, the Options dialog with
 //                                         the first-run options, the About
 //                                         box, the Web Links dialog, the
-//                                         folder picker and the Tip of the
-//                                         Day (its first tip and its longest)
+//                                         folder picker, the Tip of the Day
+//                                         (its first tip and its longest)
+//                                         and the help window at the main
+//                                         window's topic
 //   vodizuzi_screenshots button FOLDER    one icon button in its four states
 //   vodizuzi_screenshots banner FOLDER    the About box's banner half way
 //                                         and at the end of its fade
@@ -33,6 +35,7 @@
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -213,6 +216,16 @@ void InfoDialogs() {
     Save(links.m_hWnd, "web-links.png");
 }
 
+// The help window as the main window's Help button opens it.
+void Help() {
+    DesktopServices::Current().ShowHelp(HELP_MAIN_WINDOW);
+    QApplication::processEvents();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && window->findChild<QTextBrowser*>())
+            Save(window, "help.png");
+    DesktopServices::Current().CloseHelp();
+}
+
 // The About box's banner half way through its fade and at its end.
 void Banner() {
     DWORD now = 0;
@@ -244,6 +257,7 @@ int main(int argc, char** argv) {
         InfoDialogs();
         FolderPicker();
         TipOfTheDay();
+        Help();
     } else if (what == "button") {
         Button();
     } else if (what == "banner") {
