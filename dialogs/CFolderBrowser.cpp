@@ -2,6 +2,7 @@
 
 #include "DesktopServices.h"
 #include "FolderChooserWindow.h"
+#include "Resource.h"
 
 namespace {
 constexpr size_t kShownLength = 35;
@@ -21,6 +22,7 @@ INT_PTR CFolderBrowser::DoModal() {
         [this](FolderChooserWindow& window, const std::string& path) {
             BrowseCallback(window, BFFM_SELCHANGED, path, this);
         },
+        [] { DesktopServices::Current().ShowHelp(HELP_FOLDER_PICKER); },
     };
     const std::optional<std::string> chosen = DesktopServices::Current().ChooseFolder(events);
     m_hDialog = nullptr;

@@ -10,7 +10,8 @@ class FolderChooserWindow;
 // a folder tree and a status line) through DesktopServices, selects the
 // initial folder when it opens, follows the selection as the user moves
 // through the tree (the status line shows the selected path, shortened) and
-// hands back the chosen folder. One object serves one browsing.
+// hands back the chosen folder; F1 shows the folder picker's topic of the
+// manual. One object serves one browsing.
 class CFolderBrowser {
 public:
     // A null initial path is taken as the empty path: the chooser then opens

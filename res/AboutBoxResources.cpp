@@ -20,6 +20,7 @@ DialogTemplate AboutBoxTemplate() {
     dialog.style = DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
     dialog.pointSize = 8;
     dialog.faceName = "MS Sans Serif";
+    dialog.helpTopic = HELP_ABOUT;
     dialog.items = {
         DialogItem::Button(IDC_STATIC, "", 7, 3, 158, 148, kChild | BS_GROUPBOX),
         DialogItem::Static(IDC_ABOUT_THANKS, "", 16, 18, 141, 21, kCentred),

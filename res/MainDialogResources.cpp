@@ -35,6 +35,7 @@ DialogTemplate MainDialogTemplate() {
     dialog.pointSize = 8;
     dialog.faceName = "MS Sans Serif";
     dialog.menuId = IDR_MAIN_MENU;
+    dialog.helpTopic = HELP_MAIN_WINDOW;
     // Template order is the tab order.
     dialog.items = {
         DialogItem::Button(IDOK, "E&xit", 247, 192, 54, 32, kChild | WS_TABSTOP | BS_DEFPUSHBUTTON),

@@ -20,6 +20,7 @@ DialogTemplate OptionsDialogTemplate() {
     dialog.style = DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
     dialog.pointSize = 8;
     dialog.faceName = "MS Sans Serif";
+    dialog.helpTopic = HELP_OPTIONS;
     // Template order is the tab order: the focus starts on OK.
     dialog.items = {
         DialogItem::Button(IDOK, "OK", 123, 114, 50, 20, kChild | WS_TABSTOP | BS_DEFPUSHBUTTON),

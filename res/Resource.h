@@ -91,3 +91,13 @@ constexpr int IDC_IGNORE_EXT = 1026;
 constexpr int IDC_EXT4 = 1027;
 constexpr int IDC_EXT5 = 1028;
 constexpr int IDC_MAX_MATCHES = 1029;
+
+// Topics of the program's manual (help/manual.html), named by their anchors:
+// each dialog's template names its own, the folder picker names its topic
+// itself.
+constexpr const char* HELP_MAIN_WINDOW = "main-window";
+constexpr const char* HELP_OPTIONS = "options";
+constexpr const char* HELP_FOLDER_PICKER = "folder-picker";
+constexpr const char* HELP_ABOUT = "about";
+constexpr const char* HELP_WEB_LINKS = "web-links";
+constexpr const char* HELP_TIP_OF_THE_DAY = "tip-of-the-day";

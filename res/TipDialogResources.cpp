@@ -16,6 +16,7 @@ DialogTemplate TipDialogTemplate() {
     dialog.style = DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
     dialog.pointSize = 8;
     dialog.faceName = "MS Sans Serif";
+    dialog.helpTopic = HELP_TIP_OF_THE_DAY;
     // Template order is the tab order. The tip is text from a file, never a
     // label: "&" in it stays as it is.
     dialog.items = {

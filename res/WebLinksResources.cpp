@@ -25,6 +25,7 @@ DialogTemplate WebLinksTemplate() {
     dialog.style = DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
     dialog.pointSize = 8;
     dialog.faceName = "MS Sans Serif";
+    dialog.helpTopic = HELP_WEB_LINKS;
     dialog.items = {
         DialogItem::Button(IDC_STATIC, "", 7, 7, 261, 149, kChild | BS_GROUPBOX),
         Caption(IDC_HOME_CAPTION, 15),

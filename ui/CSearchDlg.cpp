@@ -114,6 +114,11 @@ BOOL CSearchDlg::OnInitDialog() {
     return TRUE;
 }
 
+void CSearchDlg::OnDestroy() {
+    DesktopServices::Current().CloseHelp();
+    CDialog::OnDestroy();
+}
+
 void CSearchDlg::OnSearchChange() {
     UpdateData(TRUE);
     m_pattern = m_searchText;

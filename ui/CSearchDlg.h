@@ -25,6 +25,8 @@ protected:
     const CommandMap& GetCommandMap() const override;
     // F3 and Shift+F3 work wherever the focus is.
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // The help window goes with the main window.
+    void OnDestroy() override;
 
 private:
     void OnFind();

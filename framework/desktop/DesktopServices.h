@@ -26,6 +26,14 @@ public:
     // the program. False when it could not start. Safe to call from any
     // thread.
     virtual bool OpenLink(const std::string& link) = 0;
+    // Shows the program's manual, the Qt resource ":/help/manual.html", in
+    // the help window at `topic`, one of the manual's anchors (at its
+    // beginning when empty or not found), and brings the window to the
+    // front. There is one help window at a time; a modal dialog never
+    // blocks it.
+    virtual void ShowHelp(const std::string& topic) = 0;
+    // Closes the help window, if one is open.
+    virtual void CloseHelp() = 0;
 
     // The services in use: the installed override, else the standard ones.
     static DesktopServices& Current();

@@ -4,6 +4,7 @@
 #include "CDataExchange.h"
 #include "CWinApp.h"
 #include "CheckBoxWidget.h"
+#include "DesktopServices.h"
 #include "DialogWindow.h"
 #include "EditWidget.h"
 #include "GroupBoxWidget.h"
@@ -273,6 +274,10 @@ BOOL CDialog::IsDialogMessage(MSG* pMsg) {
         PressDefault();
         return TRUE;
     }
+    if (!alt && pMsg->wParam == VK_F1 && !(pMsg->lParam & (MK_SHIFT | MK_CONTROL))) {
+        SendMessage(WM_COMMAND, MAKEWPARAM(ID_HELP, 0), 0);
+        return TRUE;
+    }
     if (!alt && pMsg->wParam == VK_ESCAPE) {
         const CWnd* cancel = GetDlgItem(IDCANCEL);
         SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
@@ -314,6 +319,8 @@ BOOL CDialog::DestroyWindow() {
 }
 
 LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMANDHELP)
+        return ShowHelpTopic();
     if (message != WM_CLOSE)
         return CWnd::WindowProc(message, wParam, lParam);
     const CWnd* cancel = GetDlgItem(IDCANCEL);
@@ -321,4 +328,12 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
                     reinterpret_cast<LPARAM>(cancel ? cancel->m_hWnd : nullptr));
     return 0;
+}
+
+BOOL CDialog::ShowHelpTopic() const {
+    const DialogTemplate* dialog = ResourceTable::FindDialog(m_nIDTemplate);
+    if (dialog == nullptr || dialog->helpTopic.empty())
+        return FALSE;
+    DesktopServices::Current().ShowHelp(dialog->helpTopic);
+    return TRUE;
 }

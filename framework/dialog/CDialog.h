@@ -29,7 +29,11 @@ class QKeyEvent;
 // edit or a list box, finds the next visible enabled button or static whose
 // text marks that letter with "&": a button gets the focus and is clicked, a
 // static passes the focus to the next tab stop after it. Alt+letter that no
-// control claims opens the menu.
+// control claims opens the menu. F1 sends the Help command (ID_HELP), which
+// goes to the application object unless the dialog maps it.
+//
+// Help: a dialog asked with WM_COMMANDHELP shows its template's help topic
+// (DesktopServices::ShowHelp) and answers TRUE; without a topic, FALSE.
 class CDialog : public CWnd {
 public:
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
@@ -92,6 +96,8 @@ private:
     // Whether a key is one of the dialog's mnemonics, which then wins over
     // shortcuts such as the menu bar's.
     bool ClaimsKey(const QKeyEvent* event) const;
+    // WM_COMMANDHELP.
+    BOOL ShowHelpTopic() const;
 
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;

@@ -23,5 +23,8 @@ struct DialogTemplate {
     int pointSize = 8;
     std::string faceName = "MS Sans Serif";
     UINT menuId = 0; // 0: no menu
+    // The dialog's topic in the program's manual, an anchor of it: the Help
+    // command and F1 show it while the dialog holds the focus. Empty: none.
+    std::string helpTopic;
     std::vector<DialogItem> items;
 };

@@ -50,3 +50,10 @@ const AcceleratorTable* ResourceTable::FindAccelerators(UINT id) {
 const std::string* ResourceTable::FindString(UINT id) {
     return Find<std::string>(id);
 }
+
+std::vector<UINT> ResourceTable::DialogIds() {
+    std::vector<UINT> ids;
+    for (const auto& [id, dialog] : Table<DialogTemplate>())
+        ids.push_back(id);
+    return ids;
+}

@@ -6,6 +6,7 @@
 #include "WinDefs.h"
 
 #include <string>
+#include <vector>
 
 // The program's resources by id: dialog templates, menus, accelerator
 // tables and strings. The
@@ -24,4 +25,6 @@ public:
     static const MenuTemplate* FindMenu(UINT id);
     static const AcceleratorTable* FindAccelerators(UINT id);
     static const std::string* FindString(UINT id);
+    // The ids of the dialog templates registered, in increasing order.
+    static std::vector<UINT> DialogIds();
 };

@@ -72,6 +72,9 @@ constexpr UINT WM_MBUTTONDOWN = 0x0207;
 constexpr UINT WM_MBUTTONUP = 0x0208;
 constexpr UINT WM_MBUTTONDBLCLK = 0x0209;
 constexpr UINT WM_MOUSELEAVE = 0x02A3;
+// Asks a window to show its topic of the program's help; nonzero when it did.
+// wParam and lParam are 0.
+constexpr UINT WM_COMMANDHELP = 0x0365;
 // The first of the messages that a program defines for its own windows.
 constexpr UINT WM_APP = 0x8000;
 

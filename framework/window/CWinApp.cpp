@@ -1,10 +1,14 @@
 #include "CWinApp.h"
 
 #include "CCommandLineInfo.h"
+#include "CWnd.h"
+#include "DesktopServices.h"
 #include "ProfileFile.h"
 #include "ProgramFolders.h"
+#include "WndRecord.h"
 
 #include <QApplication>
+#include <QWidget>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -83,7 +87,19 @@ std::string CWinApp::GetDataFolder() const {
     return DataFolderOf(ExecutablePath(), m_appName);
 }
 
-void CWinApp::OnHelp() {}
+void CWinApp::OnHelp() {
+    QWidget* widget = QApplication::focusWidget();
+    if (widget == nullptr)
+        widget = QApplication::activeWindow();
+    for (; widget != nullptr; widget = widget->parentWidget()) {
+        const WndRecord* record = WndRecord::Find(widget);
+        if (record && record->Permanent() && record->Permanent()->SendMessage(WM_COMMANDHELP))
+            return;
+    }
+    if (m_pMainWnd != nullptr && m_pMainWnd->SendMessage(WM_COMMANDHELP))
+        return;
+    DesktopServices::Current().ShowHelp(std::string());
+}
 
 std::string CWinApp::ProfilePath() const {
     if (m_registryKey.empty())

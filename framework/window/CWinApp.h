@@ -70,8 +70,12 @@ protected:
     // file named after the application.
     void SetRegistryKey(const char* lpszRegistryKey);
 
-    // Help for the dialog that holds the focus. There is no help viewer
-    // yet: the command does nothing.
+    // The Help command (ID_HELP; F1 in a dialog sends it too): the program's
+    // manual in the help window (DesktopServices::ShowHelp) at the topic of
+    // the dialog that holds the focus. The window with the focus and the
+    // windows it lies in are asked in turn with WM_COMMANDHELP; when none
+    // shows a topic, the main window is asked, and without one either the
+    // manual opens at its beginning.
     void OnHelp();
 
 private:

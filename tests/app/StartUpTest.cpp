@@ -222,6 +222,7 @@ TEST(StartUp, TheTipOfTheDayComesFirstUnlessSwitchedOffOrStartedByAnotherProgram
 TEST(StartUp, TheApplicationTakesTheTipOfTheDayAndHelpCommands) {
     Fresh home;
     home.folder.File("tips.txt", "a\n");
+    FakeDesktop desktop;
     CFinderApp app;
     RegisterResources();
     app.WriteProfileString("Tip", "StartUp", "1");
@@ -236,4 +237,6 @@ TEST(StartUp, TheApplicationTakesTheTipOfTheDayAndHelpCommands) {
     EXPECT_EQ(shown, std::vector<std::string>{"a\n"}) << "shown although the tips are off";
     EXPECT_TRUE(app.OnCmdMsg(ID_HELP, BN_CLICKED));
     EXPECT_FALSE(app.OnCmdMsg(IDC_FIND, BN_CLICKED));
+    // Without a window, the manual from its beginning.
+    EXPECT_EQ(desktop.helpTopics, std::vector<std::string>{""});
 }

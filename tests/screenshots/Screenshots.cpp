@@ -3,8 +3,10 @@
 //                                         results, the Options dialog with
 //                                         the first-run options, the About
 //                                         box, the Web Links dialog, the
-//                                         folder picker and the Tip of the
-//                                         Day (its first tip and its longest)
+//                                         folder picker, the Tip of the Day
+//                                         (its first tip and its longest)
+//                                         and the help window at the main
+//                                         window's topic
 //   vodizuzi_screenshots button FOLDER    one icon button in its four states
 //   vodizuzi_screenshots banner FOLDER    the About box's banner half way
 //                                         and at the end of its fade
@@ -33,6 +35,7 @@
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -41,8 +44,8 @@
 
 namespace {
 
-// Answers the folder chooser with one folder; starts no editor and opens no
-// link.
+// Answers the folder chooser with one folder; starts no editor, opens no
+// link and shows no help.
 class ChooseFolderDesktop : public DesktopServices {
 public:
     explicit ChooseFolderDesktop(std::string folder) : m_folder(std::move(folder)) {}
@@ -51,6 +54,8 @@ public:
     }
     bool StartEditor(const std::string&) override { return false; }
     bool OpenLink(const std::string&) override { return false; }
+    void ShowHelp(const std::string&) override {}
+    void CloseHelp() override {}
 
 private:
     std::string m_folder;
@@ -211,6 +216,16 @@ void InfoDialogs() {
     Save(links.m_hWnd, "web-links.png");
 }
 
+// The help window as the main window's Help button opens it.
+void Help() {
+    DesktopServices::Current().ShowHelp(HELP_MAIN_WINDOW);
+    QApplication::processEvents();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && window->findChild<QTextBrowser*>())
+            Save(window, "help.png");
+    DesktopServices::Current().CloseHelp();
+}
+
 // The About box's banner half way through its fade and at its end.
 void Banner() {
     DWORD now = 0;
@@ -242,6 +257,7 @@ int main(int argc, char** argv) {
         InfoDialogs();
         FolderPicker();
         TipOfTheDay();
+        Help();
     } else if (what == "button") {
         Button();
     } else if (what == "banner") {

@@ -17,7 +17,9 @@
 // and then confirms the folder selected last, or cancels. What it is asked
 // to do is logged as "select PATH" and "status TEXT". Like the real chooser,
 // it reports selecting a non-empty path as a selection change, and selects
-// `home` (when set) if "initialized" selected nothing. The editor records the
+// `home` (when set) if "initialized" selected nothing; with `helpInChooser` it
+// presses F1 once after opening. The help records each topic it is asked to
+// show and each closing. The editor records the
 // paths it is given. Links are recorded with the thread that asked, from any
 // thread; while links are held, each call waits until they are released (or
 // the tests' deadline passes), so that a test can see a call in progress. The
@@ -30,10 +32,13 @@ public:
     // Overrides the answer of a confirming chooser when set.
     std::optional<std::string> answer;
     bool editorStarts = true;
+    bool helpInChooser = false;
 
     std::vector<std::string> log;
     std::vector<std::string> editorPaths;
     int chooserRuns = 0;
+    std::vector<std::string> helpTopics;
+    int helpCloses = 0;
 
     struct LinkCall {
         std::string link;
@@ -56,6 +61,8 @@ public:
             events.initialized(*this);
         if (m_selected.empty() && !home.empty())
             Select(home);
+        if (helpInChooser && events.help)
+            events.help();
         for (const std::string& path : moves)
             Select(path);
         m_events = nullptr;
@@ -77,6 +84,9 @@ public:
         m_links[call].finished = true;
         return linksOpen;
     }
+
+    void ShowHelp(const std::string& topic) override { helpTopics.push_back(topic); }
+    void CloseHelp() override { ++helpCloses; }
 
     std::vector<LinkCall> Links() const {
         const std::lock_guard lock(m_linkMutex);

@@ -5,6 +5,7 @@
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -76,6 +77,14 @@ void FolderChooserDialog::showEvent(QShowEvent* event) {
     if (SelectedPath().empty())
         m_tree->selectionModel()->select(m_tree->currentIndex(),
                                          QItemSelectionModel::ClearAndSelect);
+}
+
+void FolderChooserDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier && m_events.help) {
+        m_events.help();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void FolderChooserDialog::SetSelection(const std::string& path) {

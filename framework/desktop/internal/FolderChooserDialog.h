@@ -17,7 +17,8 @@ class QTreeView;
 // folders, a one-line status line and OK / Cancel. It reports "initialized"
 // when it first opens and every change of the selected folder; OK is enabled
 // while a folder is selected and accepts it. It opens with a folder
-// selected: the caller's, else the home folder.
+// selected: the caller's, else the home folder. F1 is reported as a request
+// for help.
 class FolderChooserDialog : public QDialog, public FolderChooserWindow {
     Q_OBJECT
 
@@ -32,6 +33,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void OnSelectionChanged();

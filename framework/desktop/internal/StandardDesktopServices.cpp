@@ -2,11 +2,14 @@
 
 #include "DetachedProcess.h"
 #include "FolderChooserDialog.h"
+#include "HelpWindow.h"
 
 #include <cctype>
 #include <string_view>
 
 namespace {
+constexpr const char* kManual = "qrc:/help/manual.html";
+
 // Whether the link starts with "www." in any letter case.
 bool StartsWithWww(const std::string& link) {
     constexpr std::string_view kPrefix = "www.";
@@ -34,4 +37,14 @@ bool StandardDesktopServices::StartEditor(const std::string& path) {
 bool StandardDesktopServices::OpenLink(const std::string& link) {
     // The Windows shell takes such an address for a web page too.
     return DetachedProcess::Start({"xdg-open", StartsWithWww(link) ? "http://" + link : link});
+}
+
+void StandardDesktopServices::ShowHelp(const std::string& topic) {
+    if (m_help == nullptr)
+        m_help = new HelpWindow(QUrl(kManual));
+    m_help->ShowTopic(topic);
+}
+
+void StandardDesktopServices::CloseHelp() {
+    delete m_help;
 }

@@ -20,6 +20,8 @@ public:
         return true;
     }
     bool OpenLink(const std::string&) override { return true; }
+    void ShowHelp(const std::string&) override {}
+    void CloseHelp() override {}
     std::string started;
 };
 } // namespace

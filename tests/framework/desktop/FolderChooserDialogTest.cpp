@@ -12,8 +12,8 @@
 #include <vector>
 
 namespace {
-// A chooser that records what it reports ("initialized" or a path) and
-// selects `start` when it opens, as its caller would.
+// A chooser that records what it reports ("initialized", a path or "help")
+// and selects `start` when it opens, as its caller would.
 class Recorded {
 public:
     explicit Recorded(const std::string& start)
@@ -22,7 +22,8 @@ public:
                   reports.push_back("initialized");
                   window.SetSelection(start);
               },
-              [this](FolderChooserWindow&, const std::string& path) { reports.push_back(path); }}) {
+              [this](FolderChooserWindow&, const std::string& path) { reports.push_back(path); },
+              [this] { reports.push_back("help"); }}) {
         dialog.show();
     }
 
@@ -47,7 +48,7 @@ protected:
 };
 } // namespace
 
-TEST_F(FolderChooserDialogTest, ReportsInitializedFirstThenEveryMove) {
+TEST_F(FolderChooserDialogTest, ReportsInitializedFirstThenEveryMoveAndF1) {
     TempTree tree;
     tree.Folder("a/x");
     tree.Folder("b");
@@ -64,6 +65,7 @@ TEST_F(FolderChooserDialogTest, ReportsInitializedFirstThenEveryMove) {
         {"right opens, down enters", a, {Qt::Key_Right, Qt::Key_Down}, {a, ax}},
         {"left goes up to the parent", ax, {Qt::Key_Left}, {ax, a}},
         {"end of an open tree", ax, {Qt::Key_Up, Qt::Key_Down, Qt::Key_Down}, {ax, a, ax, b}},
+        {"F1 asks for help and the chooser goes on", a, {Qt::Key_F1, Qt::Key_Down}, {a, "help", b}},
     };
     for (const Case& c : cases) {
         Recorded chooser(c.start);

@@ -26,6 +26,7 @@ void RegisterTestResources() {
     dialog.cy = 130;
     dialog.style = kDialogStyle;
     dialog.menuId = kMenu;
+    dialog.helpTopic = kHelpTopic;
     dialog.items = {
         DialogItem::Button(IDOK, "&OK", 140, 110, 50, 14, kTabStop | BS_DEFPUSHBUTTON),
         DialogItem::Button(IDCANCEL, "&Cancel", 140, 90, 50, 14, kTabStop | BS_PUSHBUTTON),

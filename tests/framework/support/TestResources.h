@@ -9,6 +9,8 @@ constexpr UINT kDialog = 9001;      // the dialog below, with menu kMenu
 constexpr UINT kMenu = 9002;        // "&Edit" (1012, 57671), "&Help" (57670), "E&xit!" (1)
 constexpr UINT kSmallDialog = 9003; // OK and Cancel only
 constexpr UINT kMissing = 9999;     // never registered
+// kDialog's topic in the manual; kSmallDialog names none.
+constexpr const char* kHelpTopic = "framework-test";
 
 // Controls of kDialog in template order: IDOK "&OK" (default), IDCANCEL
 // "&Cancel", the edits kText and kNumber, the check box kCheck, the static
