@@ -9,15 +9,15 @@
 namespace {
 constexpr int kSpecNumbers = 16;
 
-// Cuts the text before the first comma off the front of `spec`; without a
-// comma the token is empty and `spec` stays as it is. A comma is never part
+// Cuts the text before the first comma off the front of `text`; without a
+// comma the token is empty and `text` stays as it is. A comma is never part
 // of a multi-byte character, so a byte search finds the right one.
-std::string_view NextToken(std::string_view& spec) {
-    const size_t comma = spec.find(',');
+std::string_view NextToken(std::string_view& text) {
+    const size_t comma = text.find(',');
     if (comma == std::string_view::npos)
         return {};
-    const std::string_view token = spec.substr(0, comma);
-    spec.remove_prefix(comma + 1);
+    const std::string_view token = text.substr(0, comma);
+    text.remove_prefix(comma + 1);
     return token;
 }
 
@@ -55,8 +55,8 @@ CBannerFont::CBannerFont(const std::string& faceName) {
     CreateFontIndirect(&logFont);
 }
 
-void CBannerFont::ParseSpec(std::string spec) {
-    std::string_view rest = spec;
+void CBannerFont::ParseSpec(std::string description) {
+    std::string_view rest = description;
     int32_t numbers[kSpecNumbers];
     for (int32_t& number : numbers)
         number = ReadLong(NextToken(rest));

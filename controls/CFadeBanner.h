@@ -33,7 +33,7 @@ public:
     void SetColors(COLORREF backColor, COLORREF textColor, COLORREF captionColor);
     // Shows `text`, and `caption` in its own box unless it is empty, fading
     // in over `fadeSteps` steps of 10 milliseconds (none or fewer: at once).
-    // A non-empty font spec rebuilds that font (CBannerFont::ParseSpec);
+    // A non-empty font description rebuilds that font (CBannerFont::ParseSpec);
     // `resetColors` first puts back the default colours. Starts the fade
     // timer, whose first tick repaints; the timer stops at the first tick
     // more than a second after this call.

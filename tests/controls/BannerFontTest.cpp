@@ -37,10 +37,10 @@ TEST(BannerFont, ParseSpecReadsSixteenNumbersAndTheFaceName) {
     const std::string longFace = "Abcdefghij Klmnopqrst Uvwxyz 0123456789";
     const struct {
         const char* name;
-        std::string spec;
+        std::string description;
         const char* font;
     } cases[] = {
-        {"a full spec", "-13,0,0,0,700,1,1,0,0,3,2,1,34,10,20,30,Times New Roman",
+        {"a full description", "-13,0,0,0,700,1,1,0,0,3,2,1,34,10,20,30,Times New Roman",
          "-13 0 0 0 700 1 1 0 0 3 2 1 34 rgb(10,20,30) [Times New Roman]"},
         {"fewer commas", "12,0,0,0,700,1,Courier",
          "12 0 0 0 700 1 0 0 0 0 0 0 0 rgb(0,0,0) [Courier]"},
@@ -60,7 +60,7 @@ TEST(BannerFont, ParseSpecReadsSixteenNumbersAndTheFaceName) {
     };
     for (const auto& c : cases) {
         CBannerFont font("Arial");
-        font.ParseSpec(c.spec);
+        font.ParseSpec(c.description);
         EXPECT_EQ(Describe(font), c.font) << c.name;
     }
 }

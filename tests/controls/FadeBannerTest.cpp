@@ -306,7 +306,7 @@ TEST_F(FadeBannerWindow, ACaptionTakesABoxOfItsOwnAtTheLeft) {
     EXPECT_EQ(Pixel(picture, kWidth - 2, 0), kShadow);
     EXPECT_EQ(Pixel(picture, kWidth - 1, 0), kHighlight);
 
-    // Each text in the font of its own spec, centred in its box.
+    // Each text in the font of its own description, centred in its box.
     CBannerFont captionFont("Arial");
     captionFont.ParseSpec(captionSpec);
     CBannerFont textFont("Arial");
