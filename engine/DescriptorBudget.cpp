@@ -36,7 +36,7 @@ size_t DescriptorBudget::ForSearch(unsigned threads) {
     if (::getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY)
         soft = std::min(static_cast<size_t>(limit.rlim_cur), kPlenty);
     const size_t open = OpenDescriptors(soft);
-    // Each scanning thread holds one file open, and a listing one folder more.
-    const size_t busy = open + threads + 1;
+    // Each scanning thread holds one file open.
+    const size_t busy = open + threads;
     return soft > busy ? std::max<size_t>((soft - busy) / 2, 1) : 1;
 }

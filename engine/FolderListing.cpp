@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstddef>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -69,36 +70,45 @@ uint32_t MasksIn(std::string_view name, const std::vector<std::string>& masks) {
 
 bool FolderListing::Read(int folderFd, const std::vector<std::string>& masks) {
     Clear();
-    // The stream gets a duplicate of the descriptor, which closedir closes.
+    // The entries are read straight through the descriptor, from its first
+    // entry on: no stream, so no duplicate descriptor to open and close.
     // (Opening "." inside the folder instead would need search permission.)
-    const int own = ::fcntl(folderFd, F_DUPFD_CLOEXEC, 0);
-    if (own < 0)
-        return false;
-    DIR* dir = ::fdopendir(own);
-    if (dir == nullptr) {
-        ::close(own);
-        return false;
+    ::lseek(folderFd, 0, SEEK_SET);
+    alignas(dirent64) char buffer[32 * 1024];
+    for (bool first = true;; first = false) {
+        const ssize_t got = ::getdents64(folderFd, buffer, sizeof buffer);
+        if (got < 0 && first)
+            return false;
+        if (got <= 0)
+            break; // the end, or an error part way: the entries read so far
+        for (size_t at = 0; at < static_cast<size_t>(got);) {
+            unsigned short length;
+            std::memcpy(&length, buffer + at + offsetof(dirent64, d_reclen), sizeof length);
+            if (length == 0)
+                break;
+            Add(folderFd, buffer + at + offsetof(dirent64, d_name),
+                static_cast<unsigned char>(buffer[at + offsetof(dirent64, d_type)]), masks);
+            at += length;
+        }
     }
-    // The duplicate shares the reading position: start from the first entry.
-    ::rewinddir(dir);
-    while (const dirent* d = ::readdir(dir)) {
-        const char* name = d->d_name;
-        if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
-            continue;
-        Kind kind;
-        if (!KindOf(folderFd, name, d->d_type, kind))
-            continue;
-        const std::string_view view(name);
-        const uint32_t bits = kind == Kind::Folder ? 0 : MasksIn(view, masks);
-        if (kind != Kind::Folder && bits == 0)
-            continue;
-        m_entries.push_back({static_cast<uint32_t>(m_names.size()),
-                             static_cast<uint16_t>(view.size()), kind, bits});
-        m_names.append(view).push_back('\0');
-    }
-    ::closedir(dir);
     Sort();
     return true;
+}
+
+void FolderListing::Add(int folderFd, const char* name, unsigned char type,
+                        const std::vector<std::string>& masks) {
+    if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
+        return;
+    Kind kind;
+    if (!KindOf(folderFd, name, type, kind))
+        return;
+    const std::string_view view(name);
+    const uint32_t bits = kind == Kind::Folder ? 0 : MasksIn(view, masks);
+    if (kind != Kind::Folder && bits == 0)
+        return;
+    m_entries.push_back(
+        {static_cast<uint32_t>(m_names.size()), static_cast<uint16_t>(view.size()), kind, bits});
+    m_names.append(view).push_back('\0');
 }
 
 void FolderListing::Clear() {

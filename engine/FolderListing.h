@@ -22,9 +22,11 @@ public:
     };
     enum class OpenResult { Opened, Skipped, Failed };
 
-    // Reads the folder open as `folderFd` (the descriptor stays open and
-    // owned by the caller) keeping the entries described above. False when
-    // the folder cannot be listed. At most 32 masks.
+    // Reads the folder open as `folderFd` from its first entry (the
+    // descriptor stays open and owned by the caller; its reading position
+    // moves) keeping the entries described above. False when the folder
+    // cannot be listed; an error part way keeps the entries read before it.
+    // At most 32 masks.
     bool Read(int folderFd, const std::vector<std::string>& masks);
     void Clear();
 
@@ -53,6 +55,9 @@ private:
         Kind kind;
         uint32_t masks;
     };
+    // Keeps one listed entry when the walk needs it.
+    void Add(int folderFd, const char* name, unsigned char type,
+             const std::vector<std::string>& masks);
     void Sort();
 
     std::string m_names;

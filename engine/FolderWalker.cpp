@@ -89,8 +89,8 @@ FolderWalker::Step FolderWalker::Next(WalkItem& item) {
         const bool needed = !node.listed || (node.filesBelow & (1u << m_walk)) != 0;
         if (!refused && !top.opened && needed && !Open(top))
             return Step::Blocked;
-        if (!refused && top.dir && !node.listed && !List(top))
-            return Step::Blocked;
+        if (!refused && top.dir && !node.listed)
+            List(top);
         if (refused || (needed && !top.dir) || top.next >= node.listing.Size()) {
             if (!Pop())
                 return Step::Blocked;
@@ -148,17 +148,14 @@ bool FolderWalker::Open(Frame& frame) {
     return true;
 }
 
-bool FolderWalker::List(Frame& frame) {
+void FolderWalker::List(Frame& frame) {
     Node& node = *frame.node;
-    const Had had = Try([&] { return node.listing.Read(frame.dir->Fd(), m_masks); });
-    if (had == Had::Later)
-        return false;
     // A folder that cannot be listed is passed over as if it were empty.
-    if (had == Had::No)
+    // (Listing needs no descriptor beside the folder's own.)
+    if (!node.listing.Read(frame.dir->Fd(), m_masks))
         node.listing.Clear();
     node.listed = true;
     node.subfolders.resize(node.listing.Size());
-    return true;
 }
 
 bool FolderWalker::Pop() {

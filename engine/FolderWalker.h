@@ -54,8 +54,8 @@ private:
 
     // Each false when the walk must wait for handed-out files first.
     bool Open(Frame& frame);
-    bool List(Frame& frame);
     bool Pop();
+    void List(Frame& frame);
     // Room in the budget for one more folder descriptor, letting go of far
     // folders on the walk's path if need be.
     bool Room();
