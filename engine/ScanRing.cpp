@@ -2,8 +2,10 @@
 
 #include "SearchHooks.h"
 
-ScanRing::ScanRing(size_t slots, const SearchHooks* hooks)
-    : m_slots(slots > 0 ? slots : 1), m_hooks(hooks) {}
+#include <algorithm>
+
+ScanRing::ScanRing(size_t slots, unsigned claimers, const SearchHooks* hooks)
+    : m_slots(slots > 0 ? slots : 1), m_claimers(claimers > 0 ? claimers : 1), m_hooks(hooks) {}
 
 void ScanRing::Publish() {
     m_produced.store(++m_next);
@@ -44,17 +46,39 @@ void ScanRing::Close() {
     m_produced.notify_all();
 }
 
-ScanSlot* ScanRing::Claim() {
-    const uint64_t position = m_claimed.fetch_add(1);
-    uint64_t produced;
-    while (((produced = m_produced.load(std::memory_order_acquire)) & ~kClosed) <= position) {
-        if (produced & kClosed)
-            return nullptr;
-        m_produced.wait(produced, std::memory_order_acquire);
+ScanSlot* ScanRing::Claim(Run& run) {
+    uint64_t position = run.next;
+    if (position < run.end) {
+        ++run.next;
+    } else {
+        position = m_claimed.fetch_add(1);
+        uint64_t produced;
+        while (((produced = m_produced.load(std::memory_order_acquire)) & ~kClosed) <= position) {
+            if (produced & kClosed)
+                return nullptr;
+            m_produced.wait(produced, std::memory_order_acquire);
+        }
+        Extend(position, produced & ~kClosed, run);
     }
     if (m_hooks && m_hooks->claimed)
         m_hooks->claimed(position);
     return &m_slots[position % m_slots.size()];
+}
+
+void ScanRing::Extend(uint64_t position, uint64_t produced, Run& run) {
+    // Every published item after `position` is in the ring with it, so a run
+    // never reaches round to a slot of its own.
+    const uint64_t share = (produced - position - 1) / m_claimers;
+    const uint64_t last = position + 1 + std::min(share, kLongestRun - 1);
+    const uint64_t folder = m_slots[position % m_slots.size()].item.folderSeq;
+    uint64_t end = position + 1;
+    while (end < last && m_slots[end % m_slots.size()].item.folderSeq == folder)
+        ++end;
+    uint64_t expected = position + 1;
+    if (end > expected && m_claimed.compare_exchange_strong(expected, end)) {
+        run.next = position + 1;
+        run.end = end;
+    }
 }
 
 void ScanRing::Done(ScanSlot& slot) {

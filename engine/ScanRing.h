@@ -27,10 +27,17 @@ struct ScanSlot {
 // Who may touch a slot, and when:
 // - The owner fills a slot (Back, then Publish) only while it is free: the
 //   item it held one lap before has been committed (PopFront).
-// - Each published item is claimed by exactly one scanning thread (Claim
-//   hands the positions out one by one). That thread alone reads the item
-//   after it is published and writes the scan's results; its last touch of
-//   the slot is Done (which reads the slot's awaited flag: see below).
+// - Each published item is claimed by exactly one scanning thread. Claim
+//   hands the positions out one by one; a thread whose position is handed
+//   out may also take the published items after it that are in the same
+//   folder, as one run, but only by moving the next position to be handed
+//   out past them while it still points just after its own (so no other
+//   thread has claimed any of them). That thread alone reads a claimed item
+//   and writes the scan's results; its last touch of the slot is Done
+//   (which reads the slot's awaited flag: see below).
+// - Before it takes a run, a thread reads the folder of the published items
+//   after its own: no thread writes that after publishing, and none of those
+//   slots is refilled while the thread's own item is not committed.
 // - The owner reads the results (DoneFront) only after Done, and frees the
 //   slot (PopFront) only after that.
 // So a slot is never refilled while a thread can still read it.
@@ -47,7 +54,8 @@ struct ScanSlot {
 // then only wakes the owner for nothing.)
 class ScanRing {
 public:
-    ScanRing(size_t slots, const SearchHooks* hooks);
+    // `claimers`: the number of scanning threads.
+    ScanRing(size_t slots, unsigned claimers, const SearchHooks* hooks);
 
     // The owner's side.
     bool Full() const { return m_next - m_front == m_slots.size(); }
@@ -70,14 +78,28 @@ public:
     void Close();
 
     // The scanning threads' side: the next item to scan, or null when the
-    // ring is closed and every item is claimed.
-    ScanSlot* Claim();
+    // ring is closed and every item is claimed. Items of one folder go to one
+    // thread in runs when they can (files of one folder opened on several
+    // processors at once cost the kernel more); `run` is the thread's own.
+    struct Run {
+        uint64_t next = 0; // the next item of the run
+        uint64_t end = 0;  // past its last
+    };
+    ScanSlot* Claim(Run& run);
     void Done(ScanSlot& slot);
 
 private:
     static constexpr uint64_t kClosed = uint64_t{1} << 63;
+    // The most items one run takes.
+    static constexpr uint64_t kLongestRun = 128;
+
+    // Makes `run` the published items after `position` in its folder, when no
+    // thread has claimed them yet: at most a fair share of the published
+    // items not claimed, so that the other threads are left work as well.
+    void Extend(uint64_t position, uint64_t produced, Run& run);
 
     std::vector<ScanSlot> m_slots;
+    const unsigned m_claimers;
     const SearchHooks* m_hooks;
     uint64_t m_front = 0; // owner only: the oldest item not committed
     uint64_t m_next = 0;  // owner only: items published so far

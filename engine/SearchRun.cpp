@@ -109,12 +109,13 @@ bool SearchRun::RunSequential(FolderWalker& walker) {
 // thread sleeps only when it has to wait.
 bool SearchRun::RunParallel(FolderWalker& walker, unsigned threads) {
     const size_t slots = m_tuning.ringSlots > 0 ? m_tuning.ringSlots : 1024 + 256 * threads;
-    ScanRing ring(slots, m_tuning.hooks);
+    ScanRing ring(slots, threads, m_tuning.hooks);
     std::vector<std::thread> scanning;
     for (unsigned t = 0; t < threads; ++t) {
         scanning.emplace_back([&] {
             BlockScanner scanner(m_pattern, m_options.IgnoreCaps != 0, m_tuning.prefilter);
-            while (ScanSlot* slot = ring.Claim()) {
+            ScanRing::Run run;
+            while (ScanSlot* slot = ring.Claim(run)) {
                 Scan(scanner, *slot);
                 ring.Done(*slot);
             }
