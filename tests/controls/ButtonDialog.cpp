@@ -1,24 +1,18 @@
 #include "ButtonDialog.h"
 
 #include "DDX.h"
-#include "ResourceTable.h"
+#include "TestDialogTemplate.h"
 
 namespace {
 constexpr DWORD kButton = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
 } // namespace
 
 ButtonDialog::ButtonDialog() : CDialog(kTemplate) {
-    DialogTemplate dialog;
-    dialog.id = kTemplate;
-    dialog.caption = "Icon buttons";
-    dialog.cx = 100;
-    dialog.cy = 120;
-    dialog.style = DS_MODALFRAME | WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU;
-    dialog.items = {DialogItem::Button(IDOK, "E&xit", 10, 5, 60, 20, kButton | BS_DEFPUSHBUTTON),
-                    DialogItem::Button(kFind, "&Find", 10, 30, 60, 20, kButton | BS_PUSHBUTTON),
-                    DialogItem::Button(kBlank, "", 10, 55, 60, 20, kButton | BS_PUSHBUTTON),
-                    DialogItem::Button(kOther, "Other", 10, 80, 60, 20, kButton | BS_PUSHBUTTON)};
-    ResourceTable::AddDialog(dialog);
+    AddTestDialog(kTemplate, "Icon buttons", 100, 120,
+                  {DialogItem::Button(IDOK, "E&xit", 10, 5, 60, 20, kButton | BS_DEFPUSHBUTTON),
+                   DialogItem::Button(kFind, "&Find", 10, 30, 60, 20, kButton | BS_PUSHBUTTON),
+                   DialogItem::Button(kBlank, "", 10, 55, 60, 20, kButton | BS_PUSHBUTTON),
+                   DialogItem::Button(kOther, "Other", 10, 80, 60, 20, kButton | BS_PUSHBUTTON)});
 }
 
 void ButtonDialog::DoDataExchange(CDataExchange& dx) {

@@ -2,8 +2,8 @@
 #include "CFadeBanner.h"
 #include "DDX.h"
 #include "PaintCanvas.h"
-#include "ResourceTable.h"
 #include "ScopedPalette.h"
+#include "TestDialogTemplate.h"
 #include "TickCount.h"
 #include "UiDriver.h"
 #include "WaitUntil.h"
@@ -50,14 +50,8 @@ public:
     static constexpr int kBanner = 1010;
 
     BannerDialog() : CDialog(kTemplate) {
-        DialogTemplate dialog;
-        dialog.id = kTemplate;
-        dialog.caption = "Banner";
-        dialog.cx = 130;
-        dialog.cy = 30;
-        dialog.style = DS_MODALFRAME | WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU;
-        dialog.items = {DialogItem::Static(kBanner, "", 7, 9, 111, 12, WS_CHILD | WS_VISIBLE)};
-        ResourceTable::AddDialog(dialog);
+        AddTestDialog(kTemplate, "Banner", 130, 30,
+                      {DialogItem::Static(kBanner, "", 7, 9, 111, 12, WS_CHILD | WS_VISIBLE)});
     }
 
     CountingBanner m_banner;

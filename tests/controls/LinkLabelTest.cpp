@@ -2,7 +2,7 @@
 #include "CLinkLabel.h"
 #include "DDX.h"
 #include "FakeDesktop.h"
-#include "ResourceTable.h"
+#include "TestDialogTemplate.h"
 #include "UiDriver.h"
 #include "WaitUntil.h"
 
@@ -40,17 +40,11 @@ public:
     static constexpr int kPlain = 1004;
 
     LinkDialog() : CDialog(kTemplate) {
-        DialogTemplate dialog;
-        dialog.id = kTemplate;
-        dialog.caption = "Links";
-        dialog.cx = 180;
-        dialog.cy = 60;
-        dialog.style = DS_MODALFRAME | WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU;
         constexpr DWORD kStatic = WS_CHILD | WS_VISIBLE | SS_CENTER;
-        dialog.items = {DialogItem::Static(kLink, "", 10, 8, 160, 10, kStatic),
-                        DialogItem::Static(kEmpty, "", 10, 24, 160, 10, kStatic),
-                        DialogItem::Static(kPlain, "plain", 10, 40, 160, 10, kStatic)};
-        ResourceTable::AddDialog(dialog);
+        AddTestDialog(kTemplate, "Links", 180, 60,
+                      {DialogItem::Static(kLink, "", 10, 8, 160, 10, kStatic),
+                       DialogItem::Static(kEmpty, "", 10, 24, 160, 10, kStatic),
+                       DialogItem::Static(kPlain, "plain", 10, 40, 160, 10, kStatic)});
     }
 
     std::string m_link = kMail;
