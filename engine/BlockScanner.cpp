@@ -27,20 +27,21 @@ BlockScanner::BlockScanner(std::string_view pattern, bool ignoreCaps, bool prefi
       // bytes, one more for a CR LF pair) and the literal run itself.
       m_margin(LineReader::kPieceBytes + 1 + m_literal.Text().size()) {}
 
-int BlockScanner::Scan(int fd, MatchRecord& record, const std::function<bool()>& stop,
-                       uint64_t size) {
+uint64_t BlockScanner::Scan(int fd, MatchRecord& record, const std::function<bool()>& stop,
+                            uint64_t size) {
     return m_literal.Exists() ? ScanCandidates(fd, size, record, stop)
                               : ScanEveryPiece(fd, size, record, stop);
 }
 
-int BlockScanner::ScanEveryPiece(int fd, uint64_t size, MatchRecord& record,
-                                 const std::function<bool()>& stop) {
+uint64_t BlockScanner::ScanEveryPiece(int fd, uint64_t size, MatchRecord& record,
+                                      const std::function<bool()>& stop) {
     m_reader.Reset(fd, size);
-    int count = 0;
+    uint64_t count = 0;
     std::string_view piece;
     for (unsigned pieces = 0; m_reader.Next(piece); ++pieces) {
         if (m_matcher.MatchLine(piece)) {
-            record.AddLine(piece);
+            if (!record.AddLine(piece))
+                break;
             ++count;
         }
         if (stop && (pieces & 0x3FF) == 0 && stop())
@@ -83,8 +84,8 @@ void BlockScanner::Clean(size_t upTo) {
     m_clean = upTo;
 }
 
-int BlockScanner::ScanCandidates(int fd, uint64_t size, MatchRecord& record,
-                                 const std::function<bool()>& stop) {
+uint64_t BlockScanner::ScanCandidates(int fd, uint64_t size, MatchRecord& record,
+                                      const std::function<bool()>& stop) {
     // Room past the data for the finder's look at the second needle.
     const size_t literalSize = m_literal.Text().size();
     m_buffer.resize(Capacity() + literalSize);
@@ -94,7 +95,7 @@ int BlockScanner::ScanCandidates(int fd, uint64_t size, MatchRecord& record,
     m_eof = false;
     const size_t needleIndex = m_literal.First().index;
     uint64_t doneUpTo = 0; // pieces starting before this file offset are tested
-    int count = 0;
+    uint64_t count = 0;
 
     for (;;) {
         while (!m_eof && m_end - std::min(m_scan, m_end) <= m_margin)
@@ -142,7 +143,8 @@ int BlockScanner::ScanCandidates(int fd, uint64_t size, MatchRecord& record,
             const std::string_view text(data + ps, piece.textLength);
             if ((m_literal.IsWholePattern() && c + literalSize <= ps + text.size()) ||
                 m_matcher.MatchLine(text)) {
-                record.AddLine(text);
+                if (!record.AddLine(text))
+                    return count;
                 ++count;
             }
             doneUpTo = m_base + ps + piece.length;

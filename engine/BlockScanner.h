@@ -23,16 +23,17 @@ public:
                  size_t blockSize = 256 * 1024);
 
     // Adds the matching pieces of the open file to `record` and returns their
-    // count; `size` is the file's size when it was opened, if known. Ends
-    // early, between blocks, once `stop` says so.
-    int Scan(int fd, MatchRecord& record, const std::function<bool()>& stop = {},
-             uint64_t size = BlockReader::kUnknownSize);
+    // count; `size` is the file's size when it was opened, if known. Between
+    // blocks it calls `stop` (which may also make it wait there) and ends
+    // early once that says so. It ends too once the record is full.
+    uint64_t Scan(int fd, MatchRecord& record, const std::function<bool()>& stop = {},
+                  uint64_t size = BlockReader::kUnknownSize);
 
 private:
-    int ScanEveryPiece(int fd, uint64_t size, MatchRecord& record,
-                       const std::function<bool()>& stop);
-    int ScanCandidates(int fd, uint64_t size, MatchRecord& record,
-                       const std::function<bool()>& stop);
+    uint64_t ScanEveryPiece(int fd, uint64_t size, MatchRecord& record,
+                            const std::function<bool()>& stop);
+    uint64_t ScanCandidates(int fd, uint64_t size, MatchRecord& record,
+                            const std::function<bool()>& stop);
     // Drops what lies well behind the search position and reads more.
     void Refill();
     size_t Capacity() const { return m_blockSize + 2 * m_margin; }

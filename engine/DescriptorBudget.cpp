@@ -1,9 +1,12 @@
 #include "DescriptorBudget.h"
 
+#include "TooFewDescriptors.h"
+
 #include <algorithm>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <string>
 #include <sys/resource.h>
 
 namespace {
@@ -30,13 +33,57 @@ size_t OpenDescriptors(size_t softLimit) {
 }
 } // namespace
 
-size_t DescriptorBudget::ForSearch(unsigned threads) {
+DescriptorBudget::Share DescriptorBudget::ForSearch(unsigned wantedThreads) {
     rlimit limit;
     size_t soft = kPlenty;
     if (::getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY)
         soft = std::min(static_cast<size_t>(limit.rlim_cur), kPlenty);
-    const size_t open = OpenDescriptors(soft);
-    // Each scanning thread holds one file open.
-    const size_t busy = open + threads;
-    return soft > busy ? std::max<size_t>((soft - busy) / 2, 1) : 1;
+    return Divide(soft, OpenDescriptors(soft), wantedThreads);
+}
+
+DescriptorBudget::Share DescriptorBudget::Divide(size_t limit, size_t open,
+                                                 unsigned wantedThreads) {
+    const size_t free = limit > open ? limit - open : 0;
+    const size_t needed = kWalkFolders + 1;
+    if (free < needed) {
+        throw TooFewDescriptors("the limit on open files (" + std::to_string(limit) + ") leaves " +
+                                std::to_string(free) + " for the search, which needs " +
+                                std::to_string(needed));
+    }
+    const size_t share = std::max(free / 2, needed);
+    const size_t threads = std::clamp<size_t>(wantedThreads, 1, std::max<size_t>(share / 3, 1));
+    return {share - threads, static_cast<unsigned>(threads)};
+}
+
+void DescriptorBudget::Give() {
+    m_held.fetch_sub(1, std::memory_order_release);
+    Released();
+}
+
+void DescriptorBudget::FileClosed() {
+    m_files.fetch_sub(1);
+    Released();
+}
+
+void DescriptorBudget::Released() {
+    m_releases.fetch_add(1);
+    if (m_waiting.load() == 0)
+        return;
+    { std::lock_guard<std::mutex> lock(m_mutex); }
+    m_released.notify_all();
+}
+
+void DescriptorBudget::WaitForRelease(uint64_t releases) {
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_waiting.fetch_add(1);
+    m_released.wait(lock, [&] { return m_releases.load() != releases || m_woken; });
+    m_waiting.fetch_sub(1);
+}
+
+void DescriptorBudget::Wake() {
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_woken = true;
+    }
+    m_released.notify_all();
 }

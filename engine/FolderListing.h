@@ -45,7 +45,7 @@ public:
     // Opens a file entry for reading. Regular files and links to regular
     // files open, and `size` is the file's size then; anything else is
     // skipped, also when the entry has changed since it was listed; a file or
-    // link target that cannot be opened fails.
+    // link target that cannot be opened fails, with errno saying why.
     static OpenResult OpenFile(int folderFd, const Entry& entry, int& fd, uint64_t& size);
 
 private:

@@ -5,6 +5,7 @@
 #include "FolderWalker.h"
 #include "LineReader.h"
 
+#include <cerrno>
 #include <memory>
 #include <unistd.h>
 
@@ -29,8 +30,8 @@ std::string Mask(const std::string& ext, LetterCase letterCase) {
 FolderSearch::FolderSearch(std::string_view pattern, const SearchOptions& options,
                            MatchList& matches, SearchObserver& observer)
     : m_matcher(pattern, options.IgnoreCaps != 0),
-      m_folderDescriptors(DescriptorBudget::ForSearch(1)), m_options(options), m_matches(matches),
-      m_observer(observer) {}
+      m_folderDescriptors(DescriptorBudget::ForSearch(1).folders), m_options(options),
+      m_matches(matches), m_observer(observer) {}
 
 std::vector<std::string> FolderSearch::BuildMasks(const SearchOptions& options) {
     std::vector<std::string> masks;
@@ -51,7 +52,7 @@ std::vector<std::string> FolderSearch::BuildMasks(const SearchOptions& options) 
 bool FolderSearch::RunSearch(const std::string& startFolder) {
     m_found = false;
     m_records = m_matches.GetCount();
-    m_folderDescriptors = DescriptorBudget::ForSearch(1);
+    m_folderDescriptors = DescriptorBudget::ForSearch(1).folders;
     for (const std::string& mask : BuildMasks(m_options))
         SearchFolder(startFolder, mask);
     return m_found;
@@ -63,26 +64,31 @@ void FolderSearch::SearchFolder(const std::string& folder, const std::string& ma
     // Each file lets go of its folder before the next step: never Blocked.
     while (walker.Next(item) == FolderWalker::Step::Item) {
         if (item.kind == WalkItem::Kind::Enter) {
-            if (LimitReached())
+            if (LimitReached()) {
                 walker.StopEntering(item.seq);
-            else
-                m_observer.OnFolderEntered(item.FolderPath());
+            } else {
+                m_folderPath = item.FolderPath();
+                m_observer.OnFolderEntered(m_folderPath);
+            }
             continue;
         }
         int fd = -1;
         uint64_t size = 0; // not used: the plain search reads up to the end
-        switch (FolderListing::OpenFile(item.folder->Fd(), item.entry, fd, size)) {
+        const FolderListing::OpenResult opened =
+            FolderListing::OpenFile(item.folder->Fd(), item.entry, fd, size);
+        const int error = errno;
+        switch (opened) {
         case FolderListing::OpenResult::Skipped:
             continue;
         case FolderListing::OpenResult::Failed:
-            m_observer.OnOpenError(item.FilePath());
+            m_observer.OnOpenError(item.FilePath(), error);
             continue;
         case FolderListing::OpenResult::Opened:
             break;
         }
         auto record = std::make_unique<MatchRecord>();
         m_observer.OnWaiting();
-        const int count = ScanFile(m_matcher, fd, *record);
+        const uint64_t count = ScanFile(m_matcher, fd, *record);
         ::close(fd);
         if (count > 0) {
             record->SetPath(item.FilePath());
@@ -94,15 +100,16 @@ void FolderSearch::SearchFolder(const std::string& folder, const std::string& ma
     }
 }
 
-int FolderSearch::ScanFile(LineMatcher& matcher, int fd, MatchRecord& scan) {
+uint64_t FolderSearch::ScanFile(LineMatcher& matcher, int fd, MatchRecord& scan) {
     LineReader reader(fd);
-    int count = 0;
+    uint64_t count = 0;
     std::string_view piece;
     while (reader.Next(piece)) {
-        if (matcher.MatchLine(piece)) {
-            scan.AddLine(piece);
-            ++count;
-        }
+        if (!matcher.MatchLine(piece))
+            continue;
+        if (!scan.AddLine(piece))
+            break;
+        ++count;
     }
     return count;
 }

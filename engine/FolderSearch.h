@@ -26,7 +26,7 @@ public:
     void SearchFolder(const std::string& folder, const std::string& mask);
     // Tests every piece of the open file; adds the matching ones to `scan`
     // and returns how many matched.
-    static int ScanFile(LineMatcher& matcher, int fd, MatchRecord& scan);
+    static uint64_t ScanFile(LineMatcher& matcher, int fd, MatchRecord& scan);
 
     // The masks of the walks, in walk order: "." + each non-empty extension,
     // in lower and then upper case when IgnoreExt is on.
@@ -40,6 +40,7 @@ private:
     const SearchOptions& m_options;
     MatchList& m_matches;
     SearchObserver& m_observer;
-    int64_t m_records = 0; // in the list before the search, and committed since
+    int64_t m_records = 0;    // in the list before the search, and committed since
+    std::string m_folderPath; // of the folder entered last
     bool m_found = false;
 };

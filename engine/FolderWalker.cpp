@@ -225,7 +225,7 @@ FolderWalker::Had FolderWalker::Try(const std::function<bool()>& attempt) {
             return Had::No;
         if (DropFarthest())
             continue;
-        return HeldByFiles() ? Had::Later : Had::No;
+        return HeldByFiles() || m_budget.FilesOpen() > 0 ? Had::Later : Had::No;
     }
 }
 

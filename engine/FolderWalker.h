@@ -41,6 +41,13 @@ public:
     // go of every file item before asking for the next is never Blocked.
     Step Next(WalkItem& item);
 
+    // The descriptors of the search: the walk's share and the files open.
+    DescriptorBudget& Budget() { return m_budget; }
+    // Lets go of the descriptor of a folder on the walk's path that the walk
+    // can open again, for a file that could not be opened for want of one;
+    // false when there is none. On the walk's thread, between items.
+    bool LetGoOfAFolder() { return DropFarthest(); }
+
     // The folder entered as item `seq` is refused: it is not listed, and
     // no folder is entered from then on, in this walk or any later one.
     // Folders entered before it still hand out their remaining files.
@@ -61,7 +68,8 @@ private:
     bool Room();
     // Runs `attempt`, which needs a descriptor and sets errno when it fails.
     // When none can be had, far folders on the walk's path let go of theirs
-    // and it runs again; Later when only handed-out files could free one.
+    // and it runs again; Later when only handed-out files, or the scans of
+    // files, could free one.
     Had Try(const std::function<bool()>& attempt);
     // Lets go of the descriptor of the folder farthest up the walk's path
     // that has one, but not of the two nearest; false when there is none.

@@ -5,9 +5,12 @@ namespace {
 constexpr size_t kKeptBytes = 1 << 20;
 } // namespace
 
-void MatchRecord::AddLine(std::string_view line) {
+bool MatchRecord::AddLine(std::string_view line) {
+    if (m_ends.size() >= kMaxLines)
+        return false;
     m_text.append(line);
     m_ends.push_back(m_text.size());
+    return true;
 }
 
 std::string MatchRecord::GetLine(int index) const {
@@ -22,11 +25,19 @@ std::string_view MatchRecord::LineView(int index) const {
 }
 
 void MatchRecord::Clear() {
-    if (m_text.capacity() > kKeptBytes) {
-        *this = MatchRecord();
+    if (HeldBytes() > kKeptBytes) {
+        Release();
         return;
     }
     m_text.clear();
     m_ends.clear();
     m_path.clear();
+}
+
+// Assigning an empty record would keep the strings' buffers: a string moved
+// from one held in place keeps its own buffer.
+void MatchRecord::Release() {
+    std::string().swap(m_text);
+    std::vector<size_t>().swap(m_ends);
+    std::string().swap(m_path);
 }

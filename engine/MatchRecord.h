@@ -1,5 +1,6 @@
 #pragma once
 
+#include <climits>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -19,14 +20,23 @@ public:
     void SetPath(std::string path) { m_path = std::move(path); }
     const std::string& GetPath() const { return m_path; }
 
-    void AddLine(std::string_view line);
+    // The most lines a record holds: the most an int index reaches.
+    static constexpr size_t kMaxLines = INT_MAX;
+    // Adds a line; false, adding nothing, when the record holds kMaxLines.
+    bool AddLine(std::string_view line);
     int GetLineCount() const { return static_cast<int>(m_ends.size()); }
     // A copy of line `index`, or "TW ERROR" when there is no such line.
     std::string GetLine(int index) const;
     // Line `index` without a copy; the index must be in range.
     std::string_view LineView(int index) const;
-    // Empties the record; buffers that are not large are kept for reuse.
+    // Empties the record; its buffers are kept for reuse unless they are large.
     void Clear();
+    // Empties the record and frees its buffers.
+    void Release();
+    // The bytes its buffers take up.
+    size_t HeldBytes() const {
+        return m_text.capacity() + m_ends.capacity() * sizeof(size_t) + m_path.capacity();
+    }
 
 private:
     std::string m_text;

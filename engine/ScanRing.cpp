@@ -4,10 +4,12 @@
 
 #include <algorithm>
 
-ScanRing::ScanRing(size_t slots, unsigned claimers, const SearchHooks* hooks)
-    : m_slots(slots > 0 ? slots : 1), m_claimers(claimers > 0 ? claimers : 1), m_hooks(hooks) {}
+ScanRing::ScanRing(size_t slots, unsigned claimers, const SearchHooks* hooks, size_t recordBytes)
+    : m_slots(slots > 0 ? slots : 1), m_claimers(claimers > 0 ? claimers : 1), m_hooks(hooks),
+      m_recordCap(recordBytes) {}
 
 void ScanRing::Publish() {
+    Back().position = m_next;
     m_produced.store(++m_next);
     // A thread that claimed this item, or a later one, may sleep for it.
     if (m_claimed.load() >= m_next)
@@ -26,9 +28,51 @@ ScanSlot* ScanRing::DoneFront() {
 void ScanRing::PopFront() {
     ScanSlot& slot = m_slots[m_front++ % m_slots.size()];
     slot.open = FolderListing::OpenResult::Skipped;
+    slot.openError = 0;
     slot.count = 0;
-    slot.record.Clear();
+    // Memory is held by the records in flight only.
+    slot.record.Release();
+    m_recordBytes.fetch_sub(slot.counted);
+    slot.counted = 0;
     slot.done.store(false, std::memory_order_relaxed);
+    m_oldest.store(m_front);
+    LetScansGoOn();
+}
+
+void ScanRing::LetScansGoOn() {
+    m_paced.fetch_add(1);
+    if (m_pacing.load() > 0)
+        m_paced.notify_all();
+}
+
+void ScanRing::Count(ScanSlot& slot) {
+    const size_t bytes = slot.record.HeldBytes();
+    if (bytes > slot.counted)
+        m_recordBytes.fetch_add(bytes - slot.counted);
+    else
+        m_recordBytes.fetch_sub(slot.counted - bytes);
+    slot.counted = bytes;
+}
+
+bool ScanRing::MayGoOn(const ScanSlot& slot) const {
+    return m_recordBytes.load() <= m_recordCap || slot.position == m_oldest.load() ||
+           m_stopped.load();
+}
+
+void ScanRing::WaitToGoOn(const ScanSlot& slot) {
+    m_pacing.fetch_add(1);
+    for (;;) {
+        const uint32_t paced = m_paced.load();
+        if (MayGoOn(slot))
+            break;
+        m_paced.wait(paced);
+    }
+    m_pacing.fetch_sub(1);
+}
+
+void ScanRing::Stop() {
+    m_stopped.store(true);
+    LetScansGoOn();
 }
 
 void ScanRing::WaitFront() {
@@ -82,6 +126,7 @@ void ScanRing::Extend(uint64_t position, uint64_t produced, Run& run) {
 }
 
 void ScanRing::Done(ScanSlot& slot) {
+    Count(slot);
     slot.done.store(true);
     if (slot.awaited.load())
         slot.done.notify_one();

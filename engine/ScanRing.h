@@ -14,9 +14,12 @@ struct SearchHooks;
 // with what the scan found.
 struct ScanSlot {
     WalkItem item;
+    uint64_t position = 0; // in the ring's order
     FolderListing::OpenResult open = FolderListing::OpenResult::Skipped;
-    int count = 0;
+    int openError = 0; // errno of a failed open
+    uint64_t count = 0;
     MatchRecord record;
+    size_t counted = 0; // the record's bytes counted among the records in flight
     std::atomic<bool> done{false};
     std::atomic<bool> awaited{false}; // the owner sleeps until `done`
 };
@@ -42,6 +45,14 @@ struct ScanSlot {
 //   slot (PopFront) only after that.
 // So a slot is never refilled while a thread can still read it.
 //
+// The records in flight (those being scanned and those scanned but not yet
+// committed) hold memory that files already committed never hold: a slot's
+// record is freed when the slot is. Their bytes are counted as the scans go
+// (Count, by the slot's scanning thread; PopFront takes them off), and a scan
+// that is not the oldest item waits between blocks while they are more than
+// a cap (MayGoOn, WaitToGoOn). The oldest item always goes on, so the owner
+// can always commit and free memory.
+//
 // A side is woken only when it may sleep. A scanning thread sleeps only for
 // the item it has claimed, so the owner wakes them when it publishes an item
 // at or before the last one claimed. The owner sleeps only on the oldest
@@ -54,10 +65,15 @@ struct ScanSlot {
 // then only wakes the owner for nothing.)
 class ScanRing {
 public:
-    // `claimers`: the number of scanning threads.
-    ScanRing(size_t slots, unsigned claimers, const SearchHooks* hooks);
+    static constexpr size_t kRecordBytes = size_t{8} << 20;
+
+    // `claimers`: the number of scanning threads; `recordBytes`: the cap on
+    // the bytes of the records in flight.
+    ScanRing(size_t slots, unsigned claimers, const SearchHooks* hooks,
+             size_t recordBytes = kRecordBytes);
 
     // The owner's side.
+    size_t Slots() const { return m_slots.size(); }
     bool Full() const { return m_next - m_front == m_slots.size(); }
     bool Empty() const { return m_next == m_front; }
     // Items published, and committed, so far.
@@ -76,6 +92,8 @@ public:
     void WaitFront();
     // No more items will come: Claim() returns null once all are claimed.
     void Close();
+    // The search is ending: no scan waits for the records in flight any more.
+    void Stop();
 
     // The scanning threads' side: the next item to scan, or null when the
     // ring is closed and every item is claimed. Items of one folder go to one
@@ -87,6 +105,13 @@ public:
     };
     ScanSlot* Claim(Run& run);
     void Done(ScanSlot& slot);
+    // Between the blocks of a scan: counts what the slot's record holds now
+    // among the records in flight, and says whether its scan may go on.
+    void Count(ScanSlot& slot);
+    bool MayGoOn(const ScanSlot& slot) const;
+    // Sleeps until MayGoOn(slot).
+    void WaitToGoOn(const ScanSlot& slot);
+    size_t RecordBytes() const { return m_recordBytes.load(); }
 
 private:
     static constexpr uint64_t kClosed = uint64_t{1} << 63;
@@ -97,10 +122,22 @@ private:
     // thread has claimed them yet: at most a fair share of the published
     // items not claimed, so that the other threads are left work as well.
     void Extend(uint64_t position, uint64_t produced, Run& run);
+    void LetScansGoOn();
 
     std::vector<ScanSlot> m_slots;
     const unsigned m_claimers;
     const SearchHooks* m_hooks;
+    const size_t m_recordCap;
+    std::atomic<size_t> m_recordBytes{0};
+    // The owner's m_front, for the scanning threads.
+    std::atomic<uint64_t> m_oldest{0};
+    std::atomic<bool> m_stopped{false};
+    // Bumped whatever may let a waiting scan go on (PopFront, Stop) while one
+    // waits: a waiting scan counts itself in m_pacing, reads m_paced, checks
+    // MayGoOn and sleeps on m_paced; the owner changes what MayGoOn reads,
+    // bumps m_paced and then reads m_pacing. One sees the other's write.
+    std::atomic<uint32_t> m_paced{0};
+    std::atomic<unsigned> m_pacing{0};
     uint64_t m_front = 0; // owner only: the oldest item not committed
     uint64_t m_next = 0;  // owner only: items published so far
     // Items [0, m_produced) are published; the kClosed bit: no more will come.

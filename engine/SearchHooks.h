@@ -8,6 +8,9 @@
 // what happens. Each is called, when set, on the thread named; positions are
 // those of the hand-over ring's items, counted from 0.
 struct SearchHooks {
+    // The owner is about to start scanning thread `index` (from 0); it may
+    // throw std::system_error, as a thread that cannot be made does.
+    std::function<void(unsigned index)> starting;
     // The owner has put item `position` into the ring.
     std::function<void(uint64_t position)> produced;
     // The owner is about to wait until item `position` is done.

@@ -10,9 +10,11 @@ class SearchObserver {
 public:
     virtual ~SearchObserver() = default;
     // A folder is entered; `path` is built from its parent's path as passed.
+    // The text stays as it is until the next call or the end of the search.
     virtual void OnFolderEntered(const std::string& path) = 0;
-    // A selected file cannot be opened; `path` is its full path.
-    virtual void OnOpenError(const std::string& path) = 0;
+    // A selected file cannot be opened; `path` is its full path, `error` the
+    // reason (an errno value).
+    virtual void OnOpenError(const std::string& path, int error) = 0;
     // A record is committed. True keeps it: it joins the match list. An owner
     // that passes records on as they come returns false: the record is then
     // freed at once, and still counts toward the limit on records.

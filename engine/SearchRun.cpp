@@ -7,10 +7,40 @@
 #include "SearchHooks.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <deque>
+#include <sched.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
+
+namespace {
+// The processors this process may run on.
+unsigned ProcessorCount() {
+    cpu_set_t set;
+    if (::sched_getaffinity(0, sizeof set, &set) == 0)
+        return static_cast<unsigned>(std::max(CPU_COUNT(&set), 1));
+    return std::max(std::thread::hardware_concurrency(), 1u);
+}
+
+// Closes a scanned file, counting it out of the search's descriptors.
+class OpenFile {
+public:
+    OpenFile(int fd, DescriptorBudget& budget) : m_fd(fd), m_budget(budget) {
+        m_budget.FileOpened();
+    }
+    ~OpenFile() {
+        ::close(m_fd);
+        m_budget.FileClosed();
+    }
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+
+private:
+    int m_fd;
+    DescriptorBudget& m_budget;
+};
+} // namespace
 
 SearchRun::SearchRun(std::string_view pattern, const SearchOptions& options, MatchList& matches,
                      SearchObserver& observer, const SearchTuning& tuning)
@@ -27,30 +57,75 @@ bool SearchRun::Dropped(const WalkItem& file) const {
 }
 
 bool SearchRun::Run(const std::string& startFolder) {
-    unsigned threads = m_tuning.threads;
-    if (threads == 0)
-        threads = std::thread::hardware_concurrency();
-    threads = std::clamp(threads, 1u, SearchTuning::kMaxThreads);
-    FolderWalker walker(startFolder, FolderSearch::BuildMasks(m_options),
-                        DescriptorBudget::ForSearch(threads));
-    return threads == 1 ? RunSequential(walker) : RunParallel(walker, threads);
+    const unsigned wanted = std::min(m_tuning.threads > 0 ? m_tuning.threads : ProcessorCount(),
+                                     SearchTuning::kMaxThreads);
+    const DescriptorBudget::Share share = DescriptorBudget::ForSearch(wanted);
+    FolderWalker walker(startFolder, FolderSearch::BuildMasks(m_options), share.folders);
+    return share.threads == 1 ? RunSequential(walker) : RunParallel(walker, share.threads);
 }
 
-void SearchRun::Scan(BlockScanner& scanner, ScanSlot& slot) {
+void SearchRun::Scan(BlockScanner& scanner, ScanSlot& slot, ScanRing* ring, FolderWalker* walker,
+                     DescriptorBudget& budget) {
     WalkItem& item = slot.item;
-    if (!Dropped(item)) {
-        if (m_tuning.hooks && m_tuning.hooks->opening)
-            m_tuning.hooks->opening(item.FilePath());
-        int fd = -1;
-        uint64_t size = 0;
+    // The slot lets go of its folder however the scan ends.
+    struct LetGo {
+        WalkItem& item;
+        ~LetGo() { item.folder.reset(); }
+    } letGo{item};
+    if (ring && !ring->MayGoOn(slot))
+        ring->WaitToGoOn(slot);
+    if (Dropped(item))
+        return;
+    if (m_tuning.hooks && m_tuning.hooks->opening)
+        m_tuning.hooks->opening(item.FilePath());
+    int fd = -1;
+    uint64_t size = 0;
+    Open(slot, fd, size, walker, budget);
+    if (slot.open != FolderListing::OpenResult::Opened)
+        return;
+    const OpenFile file(fd, budget);
+    slot.count = scanner.Scan(
+        fd, slot.record, [&] { return !GoOn(slot, ring, budget); }, size);
+}
+
+void SearchRun::Open(ScanSlot& slot, int& fd, uint64_t& size, FolderWalker* walker,
+                     DescriptorBudget& budget) {
+    const WalkItem& item = slot.item;
+    for (;;) {
+        const uint64_t releases = budget.Releases();
         slot.open = FolderListing::OpenFile(item.folder->Fd(), item.entry, fd, size);
-        if (slot.open == FolderListing::OpenResult::Opened) {
-            slot.count = scanner.Scan(
-                fd, slot.record, [this, &item] { return Dropped(item); }, size);
-            ::close(fd);
+        if (slot.open != FolderListing::OpenResult::Failed)
+            return;
+        slot.openError = errno;
+        if (slot.openError != EMFILE && slot.openError != ENFILE)
+            return;
+        // Short of descriptors: something else in the process holds them.
+        // The walk's far folders can go at once; other scans let go of
+        // theirs when they end. With neither, the file cannot be had.
+        if (walker != nullptr && walker->LetGoOfAFolder())
+            continue;
+        if (budget.FilesOpen() == 0)
+            return;
+        budget.WaitForRelease(releases);
+        if (Dropped(item)) {
+            slot.open = FolderListing::OpenResult::Skipped;
+            return;
         }
     }
-    item.folder.reset();
+}
+
+bool SearchRun::GoOn(ScanSlot& slot, ScanRing* ring, DescriptorBudget& budget) {
+    if (ring != nullptr) {
+        ring->Count(slot);
+        if (!ring->MayGoOn(slot)) {
+            // A scan that waits does not count as one that lets go of its
+            // file soon.
+            budget.FileClosed();
+            ring->WaitToGoOn(slot);
+            budget.FileOpened();
+        }
+    }
+    return !Dropped(slot.item);
 }
 
 void SearchRun::CommitEnter(FolderWalker& walker, const WalkItem& folder) {
@@ -61,7 +136,7 @@ void SearchRun::CommitEnter(FolderWalker& walker, const WalkItem& folder) {
             m_limitSeq = folder.seq;
         walker.StopEntering(folder.seq);
     } else {
-        m_observer.OnFolderEntered(folder.FolderPath());
+        m_observer.OnFolderEntered(m_statusPaths.Enter(folder.place));
     }
 }
 
@@ -70,12 +145,12 @@ bool SearchRun::CommitFile(ScanSlot& slot) {
     if (item.folderSeq >= m_limitSeq.load())
         return false;
     if (slot.open == FolderListing::OpenResult::Failed)
-        m_observer.OnOpenError(item.FilePath());
+        m_observer.OnOpenError(item.FilePath(), slot.openError);
     if (slot.count == 0)
         return false;
     slot.record.SetPath(item.FilePath());
     ++m_records;
-    // A record the observer does not keep leaves its buffers to the slot.
+    // A record the observer does not keep is freed with its slot.
     if (m_observer.OnRecordCommitted(slot.record))
         m_matches.Add(std::make_unique<MatchRecord>(std::move(slot.record)));
     return true;
@@ -94,7 +169,7 @@ bool SearchRun::RunSequential(FolderWalker& walker) {
         slot.count = 0;
         slot.record.Clear();
         m_observer.OnWaiting();
-        Scan(scanner, slot);
+        Scan(scanner, slot, nullptr, &walker, walker.Budget());
         if (Cancelled())
             break;
         found |= CommitFile(slot);
@@ -102,33 +177,90 @@ bool SearchRun::RunSequential(FolderWalker& walker) {
     return found;
 }
 
+// Threads that cannot be made leave the work to those that could, and with
+// none the search runs on this thread alone.
+bool SearchRun::RunParallel(FolderWalker& walker, unsigned threads) {
+    const size_t slots = m_tuning.ringSlots > 0 ? m_tuning.ringSlots : 1024 + 256 * threads;
+    ScanRing ring(slots, threads, m_tuning.hooks,
+                  m_tuning.recordBytes > 0 ? m_tuning.recordBytes : ScanRing::kRecordBytes);
+    DescriptorBudget& budget = walker.Budget();
+    std::vector<std::thread> scanning;
+    scanning.reserve(threads);
+    try {
+        for (unsigned t = 0; t < threads; ++t) {
+            if (m_tuning.hooks && m_tuning.hooks->starting)
+                m_tuning.hooks->starting(t);
+            scanning.emplace_back([&] { ScanFiles(ring, budget); });
+        }
+    } catch (...) {
+        // std::system_error, or std::bad_alloc for the thread's own state.
+        if (scanning.empty())
+            return RunSequential(walker);
+    }
+
+    bool found = false;
+    try {
+        found = Commit(walker, ring);
+    } catch (...) {
+        Fail(ring, budget);
+    }
+    m_stop = true;
+    ring.Stop();
+    ring.Close();
+    budget.Wake();
+    for (std::thread& thread : scanning)
+        thread.join();
+    if (m_failure)
+        std::rethrow_exception(m_failure);
+    return found;
+}
+
+void SearchRun::ScanFiles(ScanRing& ring, DescriptorBudget& budget) {
+    std::unique_ptr<BlockScanner> scanner;
+    try {
+        scanner = std::make_unique<BlockScanner>(m_pattern, m_options.IgnoreCaps != 0,
+                                                 m_tuning.prefilter);
+    } catch (...) {
+        Fail(ring, budget);
+    }
+    ScanRing::Run run;
+    while (ScanSlot* slot = ring.Claim(run)) {
+        try {
+            if (scanner)
+                Scan(*scanner, *slot, &ring, nullptr, budget);
+            else
+                slot->item.folder.reset();
+        } catch (...) {
+            Fail(ring, budget);
+        }
+        ring.Done(*slot);
+    }
+}
+
+void SearchRun::Fail(ScanRing& ring, DescriptorBudget& budget) {
+    {
+        std::lock_guard<std::mutex> lock(m_failureMutex);
+        if (!m_failure)
+            m_failure = std::current_exception();
+    }
+    m_stop = true;
+    ring.Stop();
+    budget.Wake();
+}
+
 // This thread walks ahead of the scanning threads, handing files to them
 // through the ring, and commits folder entries and scanned files in walk
 // order as soon as they are ready. Folder entries never enter the ring: this
 // thread keeps them, each with the number of files walked before it. A
 // thread sleeps only when it has to wait.
-bool SearchRun::RunParallel(FolderWalker& walker, unsigned threads) {
-    const size_t slots = m_tuning.ringSlots > 0 ? m_tuning.ringSlots : 1024 + 256 * threads;
-    ScanRing ring(slots, threads, m_tuning.hooks);
-    std::vector<std::thread> scanning;
-    for (unsigned t = 0; t < threads; ++t) {
-        scanning.emplace_back([&] {
-            BlockScanner scanner(m_pattern, m_options.IgnoreCaps != 0, m_tuning.prefilter);
-            ScanRing::Run run;
-            while (ScanSlot* slot = ring.Claim(run)) {
-                Scan(scanner, *slot);
-                ring.Done(*slot);
-            }
-        });
-    }
-
+bool SearchRun::Commit(FolderWalker& walker, ScanRing& ring) {
     struct Entered {
         WalkItem folder;
         uint64_t filesBefore;
     };
     std::deque<Entered> entered;
     bool walkEnded = false, found = false;
-    while (!Cancelled()) {
+    while (!Cancelled() && !m_stop.load()) {
         if (!entered.empty() && entered.front().filesBefore == ring.Committed()) {
             CommitEnter(walker, entered.front().folder);
             entered.pop_front();
@@ -139,7 +271,7 @@ bool SearchRun::RunParallel(FolderWalker& walker, unsigned threads) {
             ring.PopFront();
             continue;
         }
-        if (!walkEnded && !ring.Full() && entered.size() < slots) {
+        if (!walkEnded && !ring.Full() && entered.size() < ring.Slots()) {
             ScanSlot& back = ring.Back();
             const FolderWalker::Step step = walker.Next(back.item);
             if (step == FolderWalker::Step::Ended) {
@@ -162,10 +294,6 @@ bool SearchRun::RunParallel(FolderWalker& walker, unsigned threads) {
         // Scans stop soon after a cancel, so this wait ends then too.
         Wait(ring);
     }
-    m_stop = true;
-    ring.Close();
-    for (std::thread& thread : scanning)
-        thread.join();
     return found;
 }
 

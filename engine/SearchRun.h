@@ -5,9 +5,13 @@
 #include "SearchObserver.h"
 #include "SearchOptions.h"
 #include "SearchTuning.h"
+#include "StatusPathBuilder.h"
+#include "TooFewDescriptors.h"
 
 #include <atomic>
 #include <cstdint>
+#include <exception>
+#include <mutex>
 #include <string>
 #include <string_view>
 
@@ -25,7 +29,10 @@ public:
     SearchRun(std::string_view pattern, const SearchOptions& options, MatchList& matches,
               SearchObserver& observer, const SearchTuning& tuning);
 
-    // True when at least one record was committed.
+    // True when at least one record was committed. Throws TooFewDescriptors
+    // before anything is searched, and std::bad_alloc when memory runs out
+    // (the records committed until then stay); either way its threads have
+    // ended.
     bool Run(const std::string& startFolder);
 
 private:
@@ -35,29 +42,46 @@ private:
     bool Dropped(const WalkItem& file) const;
     bool RunSequential(FolderWalker& walker);
     bool RunParallel(FolderWalker& walker, unsigned threads);
+    // The owner's part of a parallel search: walks, hands files to the
+    // scanning threads and commits.
+    bool Commit(FolderWalker& walker, ScanRing& ring);
+    void ScanFiles(ScanRing& ring, DescriptorBudget& budget);
     // Opens and scans the file of a slot, unless the search no longer needs
-    // it; the slot lets go of the folder either way.
-    void Scan(BlockScanner& scanner, ScanSlot& slot);
+    // it; the slot lets go of the folder either way. `ring` is null when the
+    // search runs on one thread.
+    void Scan(BlockScanner& scanner, ScanSlot& slot, ScanRing* ring, FolderWalker* walker,
+              DescriptorBudget& budget);
+    // Opens the slot's file; when descriptors run short, waits for the search
+    // to let go of one and tries again.
+    void Open(ScanSlot& slot, int& fd, uint64_t& size, FolderWalker* walker,
+              DescriptorBudget& budget);
+    // Between the blocks of a scan: false to end it.
+    bool GoOn(ScanSlot& slot, ScanRing* ring, DescriptorBudget& budget);
     // Hands a folder entry, or a scanned file, to the owner in walk order.
     void CommitEnter(FolderWalker& walker, const WalkItem& folder);
     bool CommitFile(ScanSlot& slot); // true when it committed a record
     // Tells the observer that no further record is ready, then sleeps until
     // the oldest item in the ring is done.
     void Wait(ScanRing& ring);
+    // Ends the search for a failure on any thread; the first is rethrown.
+    void Fail(ScanRing& ring, DescriptorBudget& budget);
 
     std::string m_pattern;
     const SearchOptions& m_options;
     MatchList& m_matches;
     SearchObserver& m_observer;
     SearchTuning m_tuning;
+    StatusPathBuilder m_statusPaths;
     int64_t m_records; // in the list before the search, and committed since
     std::atomic<uint64_t> m_limitSeq{UINT64_MAX};
     std::atomic<bool> m_stop{false};
+    std::mutex m_failureMutex;
+    std::exception_ptr m_failure; // guarded by m_failureMutex
 };
 
 // Runs a whole search from `startFolder`, reporting to `observer`; true when
 // at least one record was committed. The records the observer keeps are added
-// to `matches` (which the caller has emptied).
+// to `matches` (which the caller has emptied). Throws as SearchRun::Run does.
 bool RunSearch(std::string_view pattern, const std::string& startFolder,
                const SearchOptions& options, MatchList& matches, SearchObserver& observer,
                const SearchTuning& tuning = SearchTuning());

@@ -16,6 +16,9 @@ struct SearchTuning {
     // Slots of the ring that hands files to the scanning threads; 0 = 1,024
     // plus 256 per thread.
     size_t ringSlots = 0;
+    // The bytes the records in flight may hold before scans that are not the
+    // oldest wait; 0 = 8 MiB.
+    size_t recordBytes = 0;
     // Look for the pattern's literal run first and test only the pieces that
     // hold it. Off, with one thread, gives the plain search that reads every
     // piece of every file and lists the tree once per walk.

@@ -4,11 +4,11 @@
 
 WalkPath::WalkPath(std::string statusPath, std::string recordFolder)
     : m_start(this), m_name(std::move(statusPath)), m_recordFolder(std::move(recordFolder)),
-      m_below(0) {}
+      m_below(0), m_depth(0) {}
 
 WalkPath::WalkPath(std::shared_ptr<const WalkPath> parent, std::string name)
     : m_parent(std::move(parent)), m_start(m_parent->m_start), m_name(std::move(name)),
-      m_below(m_parent->m_below + 1 + m_name.size()) {}
+      m_below(m_parent->m_below + 1 + m_name.size()), m_depth(m_parent->m_depth + 1) {}
 
 WalkPath::~WalkPath() {
     // A parent that no one else holds is taken apart here: its own parent is

@@ -21,8 +21,15 @@ public:
     WalkPath& operator=(const WalkPath&) = delete;
 
     // The folder's path built from the start folder's path as passed, one "/"
-    // before each name (so "/" gives "//usr").
+    // before each name (so "/" gives "//usr"). It costs a name per level:
+    // StatusPathBuilder follows a walk for the cost of what changed.
     std::string StatusPath() const;
+    // The start folder's path as passed, or this folder's name.
+    const std::string& Name() const { return m_name; }
+    // The place of the parent folder; null for the start folder.
+    const std::shared_ptr<const WalkPath>& Parent() const { return m_parent; }
+    // Levels below the start folder (0 for the start folder).
+    size_t Depth() const { return m_depth; }
     // The full path of the file `name` in this folder, from the start folder's
     // record path, one "/" between the parts ("/" gives "/usr").
     std::string RecordPath(std::string_view name) const;
@@ -38,4 +45,5 @@ private:
     std::string m_name;         // the start folder: its path as passed
     std::string m_recordFolder; // the start folder only
     size_t m_below;             // length of the names below the start folder, with their "/"
+    size_t m_depth;
 };

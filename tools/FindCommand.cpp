@@ -3,13 +3,17 @@
 #include "OutputStream.h"
 #include "RecordPrinter.h"
 #include "SearchRun.h"
+#include "StartFolder.h"
 
 #include <atomic>
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 // The help text; the defaults it names are those of SearchOptions.
@@ -53,17 +57,21 @@ std::string Usage() {
            "around it.\n"
            "\n"
            "Exit status: 0 when something was found, 1 when nothing was, 2 on a usage\n"
-           "error or when standard output cannot be written.\n";
+           "error, when FOLDER cannot be opened, when standard output cannot be written,\n"
+           "or when the search runs out of memory or of file descriptors.\n";
 }
 
-// Reads the value TEXT of the option NAME, a whole number from min to max;
-// otherwise leaves `value` as it is and says what the option takes.
+// Reads the value TEXT of the option NAME, a whole number from min to max
+// without blanks around it; otherwise leaves `value` as it is and says what
+// the option takes.
 void ReadInt(const std::string& name, const std::string& text, long min, long max, int32_t& value,
              std::string& problem) {
     errno = 0;
     char* end = nullptr;
     const long number = std::strtol(text.c_str(), &end, 10);
-    if (!text.empty() && errno == 0 && *end == '\0' && number >= min && number <= max) {
+    const bool blankFirst = !text.empty() && std::isspace(static_cast<unsigned char>(text[0]));
+    if (!text.empty() && !blankFirst && errno == 0 && *end == '\0' && number >= min &&
+        number <= max) {
         value = static_cast<int32_t>(number);
         return;
     }
@@ -154,6 +162,29 @@ bool FindCommand::Parse(const std::vector<std::string>& args, std::string& probl
     return true;
 }
 
+bool FindCommand::Search(OutputStream& output, std::FILE* err, bool& found, std::string& failure) {
+    // (Without a descriptor to spare, the search itself says so.)
+    const int folder = StartFolder::Open(m_operands[1]);
+    if (folder < 0 && errno != EMFILE && errno != ENFILE) {
+        failure = "cannot open folder: " + m_operands[1] + ": " + std::strerror(errno);
+        return false;
+    }
+    if (folder >= 0)
+        ::close(folder);
+    std::atomic<bool> stop{false};
+    m_tuning.cancel = &stop;
+    RecordPrinter printer(output, err, m_progress, stop);
+    MatchList matches; // stays empty: the printer keeps no record
+    try {
+        found = RunSearch(m_operands[0], m_operands[1], m_options, matches, printer, m_tuning);
+    } catch (const std::bad_alloc&) {
+        failure = "out of memory";
+    } catch (const TooFewDescriptors& shortage) {
+        failure = std::string("too few file descriptors: ") + shortage.what();
+    }
+    return failure.empty();
+}
+
 int FindCommand::Run(const std::vector<std::string>& args, int out, std::FILE* err) {
     std::string problem;
     if (!Parse(args, problem)) {
@@ -162,19 +193,20 @@ int FindCommand::Run(const std::vector<std::string>& args, int out, std::FILE* e
     }
     OutputStream output(out);
     bool found = true;
-    if (m_help) {
+    std::string failure;
+    if (m_help)
         output.Write(Usage());
-    } else {
-        std::atomic<bool> stop{false};
-        m_tuning.cancel = &stop;
-        RecordPrinter printer(output, err, m_progress, stop);
-        MatchList matches; // stays empty: the printer keeps no record
-        found = RunSearch(m_operands[0], m_operands[1], m_options, matches, printer, m_tuning);
-    }
+    else
+        Search(output, err, found, failure);
+    // The records printed before a failure are kept.
     output.Flush();
     if (output.Error() != 0) {
         std::fprintf(err, "vodizuzi-find: write error: %s\n", std::strerror(output.Error()));
-        return kWriteError;
+        return kFailure;
+    }
+    if (!failure.empty()) {
+        std::fprintf(err, "vodizuzi-find: %s\n", failure.c_str());
+        return kFailure;
     }
     return found ? kFound : kNothingFound;
 }

@@ -8,9 +8,11 @@
 #include <vector>
 
 // vodizuzi-find: the search engine as a command-line tool.
+class OutputStream;
+
 class FindCommand {
 public:
-    enum Status { kFound = 0, kNothingFound = 1, kUsageError = 2, kWriteError = 2 };
+    enum Status { kFound = 0, kNothingFound = 1, kUsageError = 2, kFailure = 2 };
 
     // Runs the command with `args` (without the program name), printing to
     // the descriptor `out` and to `err`.
@@ -18,6 +20,8 @@ public:
 
 private:
     bool Parse(const std::vector<std::string>& args, std::string& problem);
+    // Runs the search; false, with the reason, when it could not be done.
+    bool Search(OutputStream& output, std::FILE* err, bool& found, std::string& failure);
     bool ParseOption(const std::string& arg, std::string& problem);
 
     SearchOptions m_options;

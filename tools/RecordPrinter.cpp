@@ -2,6 +2,8 @@
 
 #include "MatchRecord.h"
 
+#include <cstring>
+
 RecordPrinter::RecordPrinter(OutputStream& out, std::FILE* err, bool progress,
                              std::atomic<bool>& stop)
     : m_out(out), m_err(err), m_progress(progress), m_stop(stop) {}
@@ -11,8 +13,8 @@ void RecordPrinter::OnFolderEntered(const std::string& path) {
         std::fprintf(m_err, "Searching %s\n", path.c_str());
 }
 
-void RecordPrinter::OnOpenError(const std::string& path) {
-    std::fprintf(m_err, "Error opening file: %s\n", path.c_str());
+void RecordPrinter::OnOpenError(const std::string& path, int error) {
+    std::fprintf(m_err, "Error opening file: %s: %s\n", path.c_str(), std::strerror(error));
 }
 
 // The path on a line of its own, then each line after a tab.

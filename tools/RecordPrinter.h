@@ -17,7 +17,7 @@ public:
     RecordPrinter(OutputStream& out, std::FILE* err, bool progress, std::atomic<bool>& stop);
 
     void OnFolderEntered(const std::string& path) override;
-    void OnOpenError(const std::string& path) override;
+    void OnOpenError(const std::string& path, int error) override;
     bool OnRecordCommitted(const MatchRecord& record) override;
     void OnWaiting() override;
 

@@ -33,8 +33,8 @@ std::vector<std::string> Fast(const std::string& pattern, bool caps, const Memor
                               size_t block, uint64_t size = BlockReader::kUnknownSize) {
     BlockScanner scanner(pattern, caps, true, block);
     MatchRecord record;
-    const int count = scanner.Scan(file.Rewound(), record, {}, size);
-    EXPECT_EQ(count, record.GetLineCount());
+    const uint64_t count = scanner.Scan(file.Rewound(), record, {}, size);
+    EXPECT_EQ(count, uint64_t(record.GetLineCount()));
     return Lines(record);
 }
 
@@ -121,6 +121,6 @@ TEST(BlockScanner, StopsWhenAsked) {
     BlockScanner scanner("needle", false, true, 4096);
     MatchRecord record;
     int blocks = 0;
-    EXPECT_EQ(scanner.Scan(file.Rewound(), record, [&] { return ++blocks > 3; }), 0);
+    EXPECT_EQ(scanner.Scan(file.Rewound(), record, [&] { return ++blocks > 3; }), 0u);
     EXPECT_LT(blocks, 10);
 }

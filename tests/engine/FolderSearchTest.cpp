@@ -14,7 +14,7 @@ namespace {
 class Events : public SearchObserver {
 public:
     void OnFolderEntered(const std::string& path) override { log.push_back("enter " + path); }
-    void OnOpenError(const std::string& path) override { log.push_back("error " + path); }
+    void OnOpenError(const std::string& path, int) override { log.push_back("error " + path); }
     std::vector<std::string> log;
 };
 

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <random>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace {
@@ -73,13 +74,15 @@ unsigned Seed() {
 
 // How the fast search is run in the differential tests: one thread, the
 // default ring, and rings far smaller than the trees, so that every slot is
-// reused many times while other threads may still be at work.
+// reused many times while other threads may still be at work; and a cap of
+// one byte on the records in flight, so that every scan but the oldest waits.
 struct RingRun {
     unsigned threads;
     size_t ringSlots;
+    size_t recordBytes = 0;
 };
-const RingRun kRuns[] = {{1, 0}, {3, 0}, {2, 1}, {2, 2}, {2, 3}, {2, 4}, {3, 1},
-                         {3, 2}, {3, 3}, {3, 4}, {8, 1}, {8, 2}, {8, 3}, {8, 4}};
+const RingRun kRuns[] = {{1, 0}, {3, 0}, {2, 1}, {2, 2}, {2, 3}, {2, 4}, {3, 1},    {3, 2},
+                         {3, 3}, {3, 4}, {8, 1}, {8, 2}, {8, 3}, {8, 4}, {3, 0, 1}, {8, 4, 1}};
 
 // The fast search (literal prefilter, listing reused, several threads) must
 // answer exactly as the plain one, reports and order included.
@@ -98,11 +101,15 @@ TEST(SearchRun, AgreesWithThePlainSearchOnRandomTrees) {
             const SearchOptions options = RandomOptions(random);
             const Trace expected = Plain(pattern, tree.Root(), options);
             for (const RingRun& run : kRuns) {
-                const Trace fast = Fast(pattern, tree.Root(), options, run.threads, run.ringSlots);
+                SearchTuning tuning;
+                tuning.threads = run.threads;
+                tuning.ringSlots = run.ringSlots;
+                tuning.recordBytes = run.recordBytes;
+                const Trace fast = Fast(pattern, tree.Root(), options, tuning);
                 ASSERT_EQ(fast.records, expected.records)
                     << "seed " << seed << " round " << round << " pattern " << pattern
-                    << " threads " << run.threads << " ring " << run.ringSlots << " max "
-                    << options.Max;
+                    << " threads " << run.threads << " ring " << run.ringSlots << " cap "
+                    << run.recordBytes << " max " << options.Max;
                 ASSERT_EQ(fast.events, expected.events) << "seed " << seed << " round " << round;
                 ASSERT_EQ(fast.found, expected.found);
             }
@@ -300,5 +307,29 @@ TEST(SearchRun, ReportsEachRecordAsItIsCommitted) {
                     << "a wait without a report, " << threads << " threads";
             }
         }
+    }
+}
+
+// Regression: a scanning thread that could not be made (std::system_error
+// from std::thread, for want of memory or of processes) ended the program.
+// The search goes on with the threads that could be made, and on the
+// calling thread alone when none could.
+TEST(SearchRun, GoesOnWithTheThreadsThatCouldBeMade) {
+    TempTree tree;
+    for (int i = 0; i < 30; ++i)
+        tree.File("f" + std::to_string(100 + i) + "/hit.txt", "hit " + std::to_string(i) + "\n");
+    SearchOptions options;
+    options.Max = 1000;
+    const Trace expected = Plain("hit", tree.Root(), options);
+    for (const unsigned made : {0u, 1u, 3u}) {
+        SearchHooks hooks;
+        hooks.starting = [made](unsigned index) {
+            if (index >= made)
+                throw std::system_error(
+                    std::make_error_code(std::errc::resource_unavailable_try_again));
+        };
+        const std::string differences =
+            Fast("hit", tree.Root(), options, 8, 0, &hooks).Differences(expected);
+        EXPECT_EQ(differences, "") << made << " threads made";
     }
 }

@@ -10,7 +10,7 @@
 // each as its path followed by its lines, each after a line feed and a tab.
 struct Trace : SearchObserver {
     void OnFolderEntered(const std::string& path) override { events.push_back("enter " + path); }
-    void OnOpenError(const std::string& path) override { events.push_back("error " + path); }
+    void OnOpenError(const std::string& path, int) override { events.push_back("error " + path); }
     std::vector<std::string> events;
     std::vector<std::string> records;
     bool found = false;

@@ -1,3 +1,5 @@
+#include "FindCommand.h"
+#include "ChildProcess.h"
 #include "TempTree.h"
 #include "WaitUntil.h"
 
@@ -9,10 +11,13 @@
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <fstream>
+#include <functional>
 #include <poll.h>
 #include <spawn.h>
 #include <string>
 #include <sys/mman.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -161,7 +166,8 @@ TEST(FindCommand, ReportsFilesThatCannotBeOpened) {
     tree.File("ok.txt", "hit\n");
     const Outcome result = Find({"--ext=txt", "hit", tree.Root()});
     EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.err, "Error opening file: " + tree.Path("gone.txt") + "\n");
+    EXPECT_EQ(result.err,
+              "Error opening file: " + tree.Path("gone.txt") + ": " + std::strerror(ENOENT) + "\n");
 }
 
 TEST(FindCommand, RefusesBadUsageWithOneLine) {
@@ -183,6 +189,9 @@ TEST(FindCommand, RefusesBadUsageWithOneLine) {
         {"--progress=1", "x", root},
         {"--threads=0", "x", root},
         {"--threads=65", "x", root},
+        {"--max= 5", "x", root},
+        {"--max=5 ", "x", root},
+        {"--threads= 8", "x", root},
     };
     for (const auto& args : cases) {
         const Outcome result = Find(args);
@@ -320,4 +329,90 @@ TEST(FindCommand, HelpListsEveryOptionAndRangeErrorsSayTheRange) {
         const Outcome result = Find({c.arg, "x", tree.Root()});
         EXPECT_EQ(result.err, std::string("vodizuzi-find: ") + c.err + " (see --help)\n");
     }
+}
+
+// Regression: a start folder that exists but cannot be read gave status 1
+// ("nothing found") without a word; running out of memory or of file
+// descriptors ended the program with an abort, or lost every record. Each
+// now ends the command with one line saying why and status 2, after the
+// records found before. Run in a child process that may lower its limits
+// and drop to an unprivileged user.
+TEST(FindCommand, FailuresAreReportedWithTheirReason) {
+    TempTree tree;
+    tree.File("a/first.txt", "x\n");
+    tree.File("b/huge.txt", std::string(40 << 20, '\n'));
+    tree.Folder("locked");
+    tree.Mode("locked", 0);
+    tree.Mode("", 0755);
+    const std::string root = tree.Root();
+    const struct {
+        const char* name;
+        std::function<std::string()> prepare; // the reason to skip, or ""
+        std::string folder;
+        std::string out;
+        std::string err;
+    } cases[] = {
+        {"unreadable folder",
+         [&] {
+             std::string why;
+             if (!ChildProcess::DropPrivileges(why))
+                 return why;
+             if (::access(root.c_str(), X_OK) != 0)
+                 return "the unprivileged user cannot reach " + root;
+             return std::string(::access((root + "/locked").c_str(), R_OK) == 0
+                                    ? "permissions do not apply to this user"
+                                    : "");
+         },
+         root + "/locked", "",
+         "vodizuzi-find: cannot open folder: " + root + "/locked: " + std::strerror(EACCES) + "\n"},
+        {"too few descriptors",
+         [] {
+             rlimit limit;
+             ::getrlimit(RLIMIT_NOFILE, &limit);
+             limit.rlim_cur = 2; // fewer than those open: none to spare
+             return std::string(::setrlimit(RLIMIT_NOFILE, &limit) == 0 ? "" : "no limit");
+         },
+         root, "", "vodizuzi-find: too few file descriptors: "},
+#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+        // (AddressSanitizer aborts instead of throwing, and the sanitizers'
+        // shadow memory cannot live under RLIMIT_AS.)
+        {"out of memory",
+         [] {
+             rlimit limit{RLIM_INFINITY, RLIM_INFINITY};
+             std::ifstream status("/proc/self/status");
+             for (std::string line; std::getline(status, line);) {
+                 if (line.rfind("VmSize:", 0) == 0)
+                     limit.rlim_cur = (std::stoul(line.substr(7)) + 400 * 1024) * 1024;
+             }
+             return std::string(::setrlimit(RLIMIT_AS, &limit) == 0 ? "" : "no limit");
+         },
+         root, root + "/a/first.txt\n\tx\n", "vodizuzi-find: out of memory\n"},
+#endif
+    };
+    for (const auto& c : cases) {
+        const std::string answer = ChildProcess::Run([&]() -> std::string {
+            const int out = ::memfd_create("out", 0);
+            const int err = ::memfd_create("err", 0);
+            std::FILE* errFile = ::fdopen(::dup(err), "w");
+            const std::string skip = c.prepare();
+            if (!skip.empty())
+                return ChildProcess::kSkip + skip;
+            const int status = FindCommand().Run({"--threads=1", "^", c.folder}, out, errFile);
+            std::fclose(errFile);
+            std::string problems;
+            if (status != 2)
+                problems += "status " + std::to_string(status) + "\n";
+            if (ReadAll(out) != c.out)
+                problems += "other output\n";
+            const std::string said = ReadAll(err);
+            if (said.rfind(c.err, 0) != 0 || said.find('\n') != said.size() - 1)
+                problems += "said: " + said;
+            return problems;
+        });
+        if (answer.rfind(ChildProcess::kSkip, 0) == 0)
+            std::printf("%s skipped: %s\n", c.name, answer.c_str());
+        else
+            EXPECT_EQ(answer, "") << c.name;
+    }
+    tree.Mode("locked", 0755);
 }
