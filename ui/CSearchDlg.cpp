@@ -17,10 +17,14 @@
 #include "StartFolder.h"
 
 #include <cstdio>
+#include <new>
 #include <string>
 
 namespace {
 constexpr const char* kWaiting = "Waiting...";
+constexpr const char* kOutOfMemory = "Out of memory: the search was stopped";
+constexpr const char* kTooFewDescriptors =
+    "Too few file handles to search: the limit on open files is too low";
 constexpr COLORREF kHoverText = RGB(0, 0, 255);
 // How often the status line follows the search at most, in milliseconds.
 constexpr int kStatusInterval = 50;
@@ -162,18 +166,29 @@ void CSearchDlg::OnFind() {
         SearchTuning tuning;
         tuning.cancel = &work.StopRequested();
         bool found = false;
-        work.Run(
-            [&] {
-                found = RunSearch(m_pattern, m_startFolder, m_options, m_matches, relay, tuning);
-            },
-            [this, &relay] { ShowStatus(relay.LatestFolder()); }, kStatusInterval);
-        if (found) {
+        const char* failure = nullptr;
+        try {
+            work.Run(
+                [&] {
+                    found =
+                        RunSearch(m_pattern, m_startFolder, m_options, m_matches, relay, tuning);
+                },
+                [this, &relay] { ShowStatus(relay.LatestFolder()); }, kStatusInterval);
+        } catch (const std::bad_alloc&) {
+            failure = kOutOfMemory;
+        } catch (const TooFewDescriptors&) {
+            failure = kTooFewDescriptors;
+        }
+        // After a failure, the records found until then are shown.
+        if (found || m_matches.GetCount() > 0) {
             m_haveResults = TRUE;
             ShowMatch(0);
         }
+        if (failure != nullptr)
+            AfxMessageBox(failure, MB_OK);
         // A stopped search looks finished but for the status line, which
         // says so until the next Find.
-        if (work.StopRequested())
+        if (work.StopRequested() || failure != nullptr)
             status = "Search stopped: " + std::to_string(m_matches.GetCount()) + " files found";
     }
     m_statusText = status;
