@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
+class SleepNotice;
+
 // Reads an open file block by block up to its end (a read error ends it too).
 // When the file's size at opening is known, a read that stops short at that
 // size is taken as the last one, so a file smaller than the block costs one
@@ -10,6 +12,10 @@
 class BlockReader {
 public:
     static constexpr uint64_t kUnknownSize = UINT64_MAX;
+
+    // Tells `notice` around each read that has to wait for the disk (one
+    // whose data is not in memory yet); null reads without asking.
+    void NoticeDiskWaits(SleepNotice* notice) { m_diskWaits = notice; }
 
     // Starts on another file.
     void Reset(int fd, uint64_t size = kUnknownSize);
@@ -19,6 +25,10 @@ public:
     bool Ended() const { return m_ended; }
 
 private:
+    // One read(), EINTR aside; negative on an error.
+    long ReadOnce(char* to, size_t room);
+
+    SleepNotice* m_diskWaits = nullptr;
     int m_fd = -1;
     uint64_t m_size = kUnknownSize;
     uint64_t m_offset = 0;

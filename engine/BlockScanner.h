@@ -22,6 +22,12 @@ public:
     BlockScanner(std::string_view pattern, bool ignoreCaps, bool prefilter = true,
                  size_t blockSize = 256 * 1024);
 
+    // See BlockReader.
+    void NoticeDiskWaits(SleepNotice* notice) {
+        m_file.NoticeDiskWaits(notice);
+        m_reader.NoticeDiskWaits(notice);
+    }
+
     // Adds the matching pieces of the open file to `record` and returns their
     // count; `size` is the file's size when it was opened, if known. Between
     // blocks it calls `stop` (which may also make it wait there) and ends

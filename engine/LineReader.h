@@ -34,6 +34,9 @@ public:
     // The next piece, valid until the next call. False at the end of the file.
     bool Next(std::string_view& text);
 
+    // See BlockReader.
+    void NoticeDiskWaits(SleepNotice* notice) { m_file.NoticeDiskWaits(notice); }
+
 private:
     void Fill();
 

@@ -3,12 +3,14 @@
 #include "BlockScanner.h"
 #include "DescriptorBudget.h"
 #include "FolderSearch.h"
+#include "ProcessorPermits.h"
 #include "ScanRing.h"
 #include "SearchHooks.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <deque>
+#include <optional>
 #include <sched.h>
 #include <thread>
 #include <unistd.h>
@@ -22,6 +24,23 @@ unsigned ProcessorCount() {
         return static_cast<unsigned>(std::max(CPU_COUNT(&set), 1));
     return std::max(std::thread::hardware_concurrency(), 1u);
 }
+
+// A read that waits for the disk lets another thread use the processor.
+class DiskWaits : public SleepNotice {
+public:
+    DiskWaits(ProcessorPermits& permits, const SearchHooks* hooks)
+        : m_permits(permits), m_hooks(hooks) {}
+    void Sleeping() override {
+        m_permits.Sleeping();
+        if (m_hooks && m_hooks->reading)
+            m_hooks->reading();
+    }
+    void Woken() override { m_permits.Woken(); }
+
+private:
+    ProcessorPermits& m_permits;
+    const SearchHooks* m_hooks;
+};
 
 // Closes a scanned file, counting it out of the search's descriptors.
 class OpenFile {
@@ -57,42 +76,49 @@ bool SearchRun::Dropped(const WalkItem& file) const {
 }
 
 bool SearchRun::Run(const std::string& startFolder) {
-    const unsigned wanted = std::min(m_tuning.threads > 0 ? m_tuning.threads : ProcessorCount(),
-                                     SearchTuning::kMaxThreads);
+    // By default more threads read files than there are processors, so that
+    // files that are not in memory yet keep the disk busy; no more scan at
+    // once than there are processors.
+    const unsigned processors = ProcessorCount();
+    const unsigned wanted = std::min(
+        m_tuning.threads > 0 ? m_tuning.threads : std::max(processors, SearchTuning::kDiskReaders),
+        SearchTuning::kMaxThreads);
     const DescriptorBudget::Share share = DescriptorBudget::ForSearch(wanted);
     FolderWalker walker(startFolder, FolderSearch::BuildMasks(m_options), share.folders);
-    return share.threads == 1 ? RunSequential(walker) : RunParallel(walker, share.threads);
+    m_budget = &walker.Budget();
+    if (share.threads == 1)
+        return RunSequential(walker);
+    const unsigned permits = m_tuning.threads > 0 ? share.threads : processors;
+    return RunParallel(walker, share.threads, permits);
 }
 
-void SearchRun::Scan(BlockScanner& scanner, ScanSlot& slot, ScanRing* ring, FolderWalker* walker,
-                     DescriptorBudget& budget) {
+void SearchRun::Scan(BlockScanner& scanner, ScanSlot& slot, FolderWalker* walker) {
     WalkItem& item = slot.item;
     // The slot lets go of its folder however the scan ends.
     struct LetGo {
         WalkItem& item;
         ~LetGo() { item.folder.reset(); }
     } letGo{item};
-    if (ring && !ring->MayGoOn(slot))
-        ring->WaitToGoOn(slot);
+    if (m_ring && !m_ring->MayGoOn(slot))
+        m_ring->WaitToGoOn(slot, m_permits);
     if (Dropped(item))
         return;
     if (m_tuning.hooks && m_tuning.hooks->opening)
         m_tuning.hooks->opening(item.FilePath());
     int fd = -1;
     uint64_t size = 0;
-    Open(slot, fd, size, walker, budget);
+    Open(slot, fd, size, walker);
     if (slot.open != FolderListing::OpenResult::Opened)
         return;
-    const OpenFile file(fd, budget);
+    const OpenFile file(fd, *m_budget);
     slot.count = scanner.Scan(
-        fd, slot.record, [&] { return !GoOn(slot, ring, budget); }, size);
+        fd, slot.record, [&] { return !GoOn(slot); }, size);
 }
 
-void SearchRun::Open(ScanSlot& slot, int& fd, uint64_t& size, FolderWalker* walker,
-                     DescriptorBudget& budget) {
+void SearchRun::Open(ScanSlot& slot, int& fd, uint64_t& size, FolderWalker* walker) {
     const WalkItem& item = slot.item;
     for (;;) {
-        const uint64_t releases = budget.Releases();
+        const uint64_t releases = m_budget->Releases();
         slot.open = FolderListing::OpenFile(item.folder->Fd(), item.entry, fd, size);
         if (slot.open != FolderListing::OpenResult::Failed)
             return;
@@ -104,9 +130,9 @@ void SearchRun::Open(ScanSlot& slot, int& fd, uint64_t& size, FolderWalker* walk
         // theirs when they end. With neither, the file cannot be had.
         if (walker != nullptr && walker->LetGoOfAFolder())
             continue;
-        if (budget.FilesOpen() == 0)
+        if (m_budget->FilesOpen() == 0)
             return;
-        budget.WaitForRelease(releases);
+        m_budget->WaitForRelease(releases, m_permits);
         if (Dropped(item)) {
             slot.open = FolderListing::OpenResult::Skipped;
             return;
@@ -114,15 +140,15 @@ void SearchRun::Open(ScanSlot& slot, int& fd, uint64_t& size, FolderWalker* walk
     }
 }
 
-bool SearchRun::GoOn(ScanSlot& slot, ScanRing* ring, DescriptorBudget& budget) {
-    if (ring != nullptr) {
-        ring->Count(slot);
-        if (!ring->MayGoOn(slot)) {
+bool SearchRun::GoOn(ScanSlot& slot) {
+    if (m_ring != nullptr) {
+        m_ring->Count(slot);
+        if (!m_ring->MayGoOn(slot)) {
             // A scan that waits does not count as one that lets go of its
             // file soon.
-            budget.FileClosed();
-            ring->WaitToGoOn(slot);
-            budget.FileOpened();
+            m_budget->FileClosed();
+            m_ring->WaitToGoOn(slot, m_permits);
+            m_budget->FileOpened();
         }
     }
     return !Dropped(slot.item);
@@ -169,7 +195,7 @@ bool SearchRun::RunSequential(FolderWalker& walker) {
         slot.count = 0;
         slot.record.Clear();
         m_observer.OnWaiting();
-        Scan(scanner, slot, nullptr, &walker, walker.Budget());
+        Scan(scanner, slot, &walker);
         if (Cancelled())
             break;
         found |= CommitFile(slot);
@@ -179,35 +205,49 @@ bool SearchRun::RunSequential(FolderWalker& walker) {
 
 // Threads that cannot be made leave the work to those that could, and with
 // none the search runs on this thread alone.
-bool SearchRun::RunParallel(FolderWalker& walker, unsigned threads) {
-    const size_t slots = m_tuning.ringSlots > 0 ? m_tuning.ringSlots : 1024 + 256 * threads;
-    ScanRing ring(slots, threads, m_tuning.hooks,
+bool SearchRun::RunParallel(FolderWalker& walker, unsigned readers, unsigned permits) {
+    const size_t slots = m_tuning.ringSlots > 0 ? m_tuning.ringSlots : 1024 + 256 * readers;
+    ScanRing ring(slots, readers, m_tuning.hooks,
                   m_tuning.recordBytes > 0 ? m_tuning.recordBytes : ScanRing::kRecordBytes);
-    DescriptorBudget& budget = walker.Budget();
+    m_ring = &ring;
+    std::optional<ProcessorPermits> processors;
+    std::optional<DiskWaits> diskWaits;
+    if (permits < readers) {
+        processors.emplace(permits);
+        diskWaits.emplace(*processors, m_tuning.hooks);
+        m_permits = &*processors;
+        m_diskWaits = &*diskWaits;
+    }
     std::vector<std::thread> scanning;
-    scanning.reserve(threads);
+    scanning.reserve(readers);
     try {
-        for (unsigned t = 0; t < threads; ++t) {
+        for (unsigned t = 0; t < readers; ++t) {
             if (m_tuning.hooks && m_tuning.hooks->starting)
                 m_tuning.hooks->starting(t);
-            scanning.emplace_back([&] { ScanFiles(ring, budget); });
+            scanning.emplace_back([this] { ScanFiles(); });
         }
     } catch (...) {
         // std::system_error, or std::bad_alloc for the thread's own state.
-        if (scanning.empty())
+        if (scanning.empty()) {
+            m_ring = nullptr;
+            m_permits = nullptr;
+            m_diskWaits = nullptr;
             return RunSequential(walker);
+        }
     }
 
     bool found = false;
     try {
-        found = Commit(walker, ring);
+        found = Commit(walker);
     } catch (...) {
-        Fail(ring, budget);
+        Fail();
     }
     m_stop = true;
     ring.Stop();
     ring.Close();
-    budget.Wake();
+    m_budget->Wake();
+    if (m_permits)
+        m_permits->Stop();
     for (std::thread& thread : scanning)
         thread.join();
     if (m_failure)
@@ -215,37 +255,54 @@ bool SearchRun::RunParallel(FolderWalker& walker, unsigned threads) {
     return found;
 }
 
-void SearchRun::ScanFiles(ScanRing& ring, DescriptorBudget& budget) {
+void SearchRun::ScanFiles() {
+    // A thread holds a permit, when there are permits, except while it sleeps.
+    struct Permit {
+        ProcessorPermits* permits;
+        explicit Permit(ProcessorPermits* p) : permits(p) {
+            if (permits)
+                permits->Acquire();
+        }
+        ~Permit() {
+            if (permits)
+                permits->Release();
+        }
+    } permit(m_permits);
     std::unique_ptr<BlockScanner> scanner;
     try {
         scanner = std::make_unique<BlockScanner>(m_pattern, m_options.IgnoreCaps != 0,
                                                  m_tuning.prefilter);
+        scanner->NoticeDiskWaits(m_diskWaits);
     } catch (...) {
-        Fail(ring, budget);
+        Fail();
     }
     ScanRing::Run run;
-    while (ScanSlot* slot = ring.Claim(run)) {
+    while (ScanSlot* slot = m_ring->Claim(run, m_permits)) {
         try {
             if (scanner)
-                Scan(*scanner, *slot, &ring, nullptr, budget);
+                Scan(*scanner, *slot, nullptr);
             else
                 slot->item.folder.reset();
         } catch (...) {
-            Fail(ring, budget);
+            Fail();
         }
-        ring.Done(*slot);
+        m_ring->Done(*slot);
+        if (m_permits)
+            m_permits->Yield();
     }
 }
 
-void SearchRun::Fail(ScanRing& ring, DescriptorBudget& budget) {
+void SearchRun::Fail() {
     {
         std::lock_guard<std::mutex> lock(m_failureMutex);
         if (!m_failure)
             m_failure = std::current_exception();
     }
     m_stop = true;
-    ring.Stop();
-    budget.Wake();
+    m_ring->Stop();
+    m_budget->Wake();
+    if (m_permits)
+        m_permits->Stop();
 }
 
 // This thread walks ahead of the scanning threads, handing files to them
@@ -253,7 +310,8 @@ void SearchRun::Fail(ScanRing& ring, DescriptorBudget& budget) {
 // order as soon as they are ready. Folder entries never enter the ring: this
 // thread keeps them, each with the number of files walked before it. A
 // thread sleeps only when it has to wait.
-bool SearchRun::Commit(FolderWalker& walker, ScanRing& ring) {
+bool SearchRun::Commit(FolderWalker& walker) {
+    ScanRing& ring = *m_ring;
     struct Entered {
         WalkItem folder;
         uint64_t filesBefore;
@@ -281,7 +339,7 @@ bool SearchRun::Commit(FolderWalker& walker, ScanRing& ring) {
                 // Queued files hold the folder descriptors the walk may have:
                 // a file lets go of its folder when its scan is done. (Only
                 // files in the ring hold folders, so the ring is not empty.)
-                Wait(ring);
+                Wait();
             } else if (back.item.kind == WalkItem::Kind::Enter) {
                 entered.push_back({std::move(back.item), ring.Published()});
             } else {
@@ -292,14 +350,14 @@ bool SearchRun::Commit(FolderWalker& walker, ScanRing& ring) {
         if (ring.Empty())
             break; // the walk has ended and everything is committed
         // Scans stop soon after a cancel, so this wait ends then too.
-        Wait(ring);
+        Wait();
     }
     return found;
 }
 
-void SearchRun::Wait(ScanRing& ring) {
+void SearchRun::Wait() {
     m_observer.OnWaiting();
-    ring.WaitFront();
+    m_ring->WaitFront();
 }
 
 bool RunSearch(std::string_view pattern, const std::string& startFolder,

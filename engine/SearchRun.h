@@ -16,7 +16,9 @@
 #include <string_view>
 
 class BlockScanner;
+class ProcessorPermits;
 class ScanRing;
+class SleepNotice;
 struct ScanSlot;
 
 // The search: all walks over one listing of the tree, files scanned by a pool
@@ -41,30 +43,31 @@ private:
     // or its folder lies past the limit.
     bool Dropped(const WalkItem& file) const;
     bool RunSequential(FolderWalker& walker);
-    bool RunParallel(FolderWalker& walker, unsigned threads);
+    // `readers` threads open and read files; with permits, at most that many
+    // of them scan at once.
+    bool RunParallel(FolderWalker& walker, unsigned readers, unsigned permits);
     // The owner's part of a parallel search: walks, hands files to the
     // scanning threads and commits.
-    bool Commit(FolderWalker& walker, ScanRing& ring);
-    void ScanFiles(ScanRing& ring, DescriptorBudget& budget);
+    bool Commit(FolderWalker& walker);
+    // A scanning thread's part.
+    void ScanFiles();
     // Opens and scans the file of a slot, unless the search no longer needs
-    // it; the slot lets go of the folder either way. `ring` is null when the
-    // search runs on one thread.
-    void Scan(BlockScanner& scanner, ScanSlot& slot, ScanRing* ring, FolderWalker* walker,
-              DescriptorBudget& budget);
+    // it; the slot lets go of the folder either way. `walker` is given when
+    // the search runs on the walk's thread alone.
+    void Scan(BlockScanner& scanner, ScanSlot& slot, FolderWalker* walker);
     // Opens the slot's file; when descriptors run short, waits for the search
     // to let go of one and tries again.
-    void Open(ScanSlot& slot, int& fd, uint64_t& size, FolderWalker* walker,
-              DescriptorBudget& budget);
+    void Open(ScanSlot& slot, int& fd, uint64_t& size, FolderWalker* walker);
     // Between the blocks of a scan: false to end it.
-    bool GoOn(ScanSlot& slot, ScanRing* ring, DescriptorBudget& budget);
+    bool GoOn(ScanSlot& slot);
     // Hands a folder entry, or a scanned file, to the owner in walk order.
     void CommitEnter(FolderWalker& walker, const WalkItem& folder);
     bool CommitFile(ScanSlot& slot); // true when it committed a record
     // Tells the observer that no further record is ready, then sleeps until
     // the oldest item in the ring is done.
-    void Wait(ScanRing& ring);
+    void Wait();
     // Ends the search for a failure on any thread; the first is rethrown.
-    void Fail(ScanRing& ring, DescriptorBudget& budget);
+    void Fail();
 
     std::string m_pattern;
     const SearchOptions& m_options;
@@ -77,6 +80,12 @@ private:
     std::atomic<bool> m_stop{false};
     std::mutex m_failureMutex;
     std::exception_ptr m_failure; // guarded by m_failureMutex
+    // While Run runs: the walk's descriptors; and in a parallel search the
+    // ring, and the permits when more threads read than scan at once.
+    DescriptorBudget* m_budget = nullptr;
+    ScanRing* m_ring = nullptr;
+    ProcessorPermits* m_permits = nullptr;
+    SleepNotice* m_diskWaits = nullptr;
 };
 
 // Runs a whole search from `startFolder`, reporting to `observer`; true when

@@ -10,8 +10,15 @@ struct SearchTuning {
     // More scanning threads than this gain nothing and cost memory.
     static constexpr unsigned kMaxThreads = 64;
 
-    // Threads that scan files; 0 = one per processor core. With 1 everything
-    // runs on the calling thread. At most kMaxThreads are used.
+    // By default, threads that read files while as many others as there are
+    // processors scan: the reads in flight that keep a disk busy.
+    static constexpr unsigned kDiskReaders = 16;
+
+    // Threads that open, read and scan files; with 1 everything runs on the
+    // calling thread. 0 = kDiskReaders, or one per processor where there are
+    // more processors, of which no more scan at once than there are
+    // processors. At most kMaxThreads are used, and fewer when the limit on
+    // open descriptors is low.
     unsigned threads = 0;
     // Slots of the ring that hands files to the scanning threads; 0 = 1,024
     // plus 256 per thread.

@@ -42,9 +42,15 @@ std::string Usage() {
            "                     -2147483648 to 2147483647; default " +
            std::to_string(defaults.Max) +
            "\n"
-           "  --threads=N        threads that read files, 1 to " +
+           "  --threads=N        threads that open, read and search files, 1 to " +
            std::to_string(SearchTuning::kMaxThreads) +
-           "; default one per core\n"
+           "; fewer\n"
+           "                     when the limit on open files is low; by default " +
+           std::to_string(SearchTuning::kDiskReaders) +
+           "\n"
+           "                     (or one per processor, if more) read files, so that a\n"
+           "                     disk gets many reads at once, and no more of them search\n"
+           "                     at once than there are processors\n"
            "  --progress         report each folder entered on standard error: "
            "\"Searching PATH\"\n"
            "  --help             this text\n"

@@ -5,10 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cerrno>
 #include <cstdlib>
+#include <fcntl.h>
 #include <random>
 #include <string>
+#include <sys/uio.h>
 #include <system_error>
+#include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -316,8 +322,10 @@ TEST(SearchRun, ReportsEachRecordAsItIsCommitted) {
 // calling thread alone when none could.
 TEST(SearchRun, GoesOnWithTheThreadsThatCouldBeMade) {
     TempTree tree;
-    for (int i = 0; i < 30; ++i)
-        tree.File("f" + std::to_string(100 + i) + "/hit.txt", "hit " + std::to_string(i) + "\n");
+    for (int i = 100; i < 130; ++i) {
+        const std::string number = std::to_string(i);
+        tree.File(number + "/hit.txt", "hit " + number + "\n");
+    }
     SearchOptions options;
     options.Max = 1000;
     const Trace expected = Plain("hit", tree.Root(), options);
@@ -332,4 +340,80 @@ TEST(SearchRun, GoesOnWithTheThreadsThatCouldBeMade) {
             Fast("hit", tree.Root(), options, 8, 0, &hooks).Differences(expected);
         EXPECT_EQ(differences, "") << made << " threads made";
     }
+}
+
+namespace {
+// Writes the files out and drops them from memory, so that reading them
+// waits for the disk; false where that cannot be done (a file system in
+// memory), told by a read that must not wait.
+bool MakeCold(const std::vector<std::string>& paths) {
+    for (const std::string& path : paths) {
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0)
+            return false;
+        ::fdatasync(fd);
+        ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+        ::close(fd);
+    }
+    const int fd = ::open(paths.back().c_str(), O_RDONLY | O_CLOEXEC);
+    char byte;
+    iovec one{&byte, 1};
+    const bool cold = ::preadv2(fd, &one, 1, 0, RWF_NOWAIT) < 0 && errno == EAGAIN;
+    ::close(fd);
+    return cold;
+}
+} // namespace
+
+// By default more threads read than scan, and a read that waits for the
+// disk lets another thread go on. A stop waits for no read that had not
+// begun: here every read that waits for the disk is held until each reading
+// thread holds one and the owner waits; then the search is cancelled and the
+// reads let go, and no read may begin after the cancel.
+TEST(SearchRun, AStopWaitsForNoReadThatHadNotBegun) {
+    if (std::thread::hardware_concurrency() >= SearchTuning::kDiskReaders)
+        GTEST_SKIP() << "one reading thread per processor: none waits for a processor";
+    TempTree tree;
+    std::vector<std::string> paths;
+    for (int i = 100; i < 180; ++i) {
+        const std::string name = std::to_string(i) + ".txt";
+        tree.File(name, std::string(300 * 1024, 'x') + "\nhit\n");
+        paths.push_back(tree.Path(name));
+    }
+    if (!MakeCold(paths))
+        GTEST_SKIP() << "the files stay in memory here (" << tree.Root() << ")";
+    SearchOptions options;
+    options.Max = 1000;
+
+    Gate gate;
+    std::atomic<bool> cancel{false};
+    bool released = false, heldMore = false;
+    std::atomic<unsigned> threads{0}, held{0}, readsAfterCancel{0};
+    SearchHooks hooks;
+    hooks.starting = [&](unsigned) { ++threads; };
+    hooks.reading = [&] {
+        if (cancel) {
+            ++readsAfterCancel;
+            return;
+        }
+        ++held;
+        gate.Open(heldMore); // wakes the owner to count again
+        EXPECT_TRUE(gate.WaitFor([&] { return released; }));
+    };
+    hooks.waiting = [&](uint64_t) {
+        if (cancel)
+            return;
+        // Every reading thread sits in a read before the cancel.
+        EXPECT_TRUE(gate.WaitFor([&] { return held == threads; })) << held << " reads held";
+        cancel = true;
+        gate.Open(released);
+    };
+    Trace trace;
+    MatchList matches;
+    SearchTuning tuning;
+    tuning.cancel = &cancel;
+    tuning.hooks = &hooks;
+    RunSearch("hit", tree.Root(), options, matches, trace, tuning);
+    EXPECT_TRUE(cancel) << "no read waited for the disk";
+    EXPECT_GT(held, 1u);
+    EXPECT_EQ(readsAfterCancel, 0u);
 }
