@@ -2,6 +2,7 @@
 
 #include "ByteText.h"
 #include "FolderTreeModel.h"
+#include "ScreenFit.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -62,6 +63,7 @@ FolderChooserDialog::FolderChooserDialog(FolderChooserEvents events, QWidget* pa
 
     const QFontMetrics metrics = fontMetrics();
     resize(std::max(360, 45 * metrics.averageCharWidth()), std::max(420, 26 * metrics.height()));
+    ScreenFit::Apply(*this);
 }
 
 void FolderChooserDialog::showEvent(QShowEvent* event) {
