@@ -25,6 +25,11 @@
 #include <QScreen>
 
 namespace {
+// The title bar's buttons as the template asks for them; Qt hands them to the
+// window manager as hints (Motif hints, the window type, a fixed size). A
+// window manager may draw its own buttons whatever the hints say: openbox
+// puts minimise and maximise on every window. Maximise does nothing on a
+// window of fixed size, and DialogWindow::event undoes a minimise.
 Qt::WindowFlags FlagsFor(const DialogTemplate& dialog) {
     Qt::WindowFlags flags = Qt::CustomizeWindowHint;
     flags |= dialog.exStyle & WS_EX_APPWINDOW ? Qt::Window : Qt::Dialog;
@@ -154,6 +159,11 @@ bool DialogWindow::event(QEvent* event) {
         m_framePlaced = true;
         Place();
     }
+    // A window without a minimise box that the window manager minimised comes
+    // back: a modal dialog out of sight leaves its owner blocked.
+    if (event->type() == QEvent::WindowStateChange && isMinimized() &&
+        !(windowFlags() & Qt::WindowMinimizeButtonHint))
+        QMetaObject::invokeMethod(this, &QWidget::showNormal, Qt::QueuedConnection);
     return QDialog::event(event);
 }
 
