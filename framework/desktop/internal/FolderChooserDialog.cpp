@@ -2,6 +2,7 @@
 
 #include "ByteText.h"
 #include "FolderTreeModel.h"
+#include "MinimiseGuard.h"
 #include "ScreenFit.h"
 
 #include <QDialogButtonBox>
@@ -64,6 +65,7 @@ FolderChooserDialog::FolderChooserDialog(FolderChooserEvents events, QWidget* pa
     const QFontMetrics metrics = fontMetrics();
     resize(std::max(360, 45 * metrics.averageCharWidth()), std::max(420, 26 * metrics.height()));
     ScreenFit::Apply(*this);
+    MinimiseGuard::Install(*this);
 }
 
 void FolderChooserDialog::showEvent(QShowEvent* event) {

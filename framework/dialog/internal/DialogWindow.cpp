@@ -11,6 +11,7 @@
 #include "EditWidget.h"
 #include "GroupBoxWidget.h"
 #include "ListBoxWidget.h"
+#include "MinimiseGuard.h"
 #include "ResourceTable.h"
 #include "StaticWidget.h"
 #include "WinStyles.h"
@@ -29,7 +30,7 @@ namespace {
 // window manager as hints (Motif hints, the window type, a fixed size). A
 // window manager may draw its own buttons whatever the hints say: openbox
 // puts minimise and maximise on every window. Maximise does nothing on a
-// window of fixed size, and DialogWindow::event undoes a minimise.
+// window of fixed size, and MinimiseGuard undoes a minimise.
 Qt::WindowFlags FlagsFor(const DialogTemplate& dialog) {
     Qt::WindowFlags flags = Qt::CustomizeWindowHint;
     flags |= dialog.exStyle & WS_EX_APPWINDOW ? Qt::Window : Qt::Dialog;
@@ -105,6 +106,7 @@ DialogWindow::DialogWindow(CDialog* owner, const DialogTemplate& dialog, QWidget
     m_client->setGeometry(0, barHeight, width, height);
     setFixedSize(width, barHeight + height);
     installEventFilter(this);
+    MinimiseGuard::Install(*this);
 
     QWidget* previous = nullptr;
     for (const DialogItem& item : dialog.items) {
@@ -159,11 +161,6 @@ bool DialogWindow::event(QEvent* event) {
         m_framePlaced = true;
         Place();
     }
-    // A window without a minimise box that the window manager minimised comes
-    // back: a modal dialog out of sight leaves its owner blocked.
-    if (event->type() == QEvent::WindowStateChange && isMinimized() &&
-        !(windowFlags() & Qt::WindowMinimizeButtonHint))
-        QMetaObject::invokeMethod(this, &QWidget::showNormal, Qt::QueuedConnection);
     return QDialog::event(event);
 }
 
