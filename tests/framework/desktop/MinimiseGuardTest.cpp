@@ -4,37 +4,29 @@
 #include "TempTree.h"
 
 #include <QTest>
-#include <functional>
 #include <gtest/gtest.h>
-#include <memory>
 
-// Regression: a window manager that puts a minimise button on every window
-// (openbox) minimised the modal folder picker, which left the main window
-// blocked with no way back to the picker. The help window, which has a
-// minimise button of its own, stays minimised.
+// Regression: openbox, which puts a minimise button on every window,
+// minimised the modal folder picker and left the main window blocked with no
+// way back to it. The help window has a minimise button and stays minimised.
 TEST(MinimiseGuard, TheModalPickerComesBackWhenMinimisedAndTheHelpWindowDoesNot) {
     TempTree home;
     const ScopedEnvironment homeVariable("HOME", home.Root());
+    FolderChooserDialog picker{FolderChooserEvents{}};
+    HelpWindow help(QUrl("qrc:/help/manual.html"));
     const struct {
         const char* name;
-        std::function<std::unique_ptr<QWidget>()> make;
+        QWidget* window;
         bool comesBack;
-    } cases[] = {
-        {"folder picker",
-         [] { return std::make_unique<FolderChooserDialog>(FolderChooserEvents{}); }, true},
-        {"help window", [] { return std::make_unique<HelpWindow>(QUrl("qrc:/help/manual.html")); },
-         false},
-    };
+    } cases[] = {{"folder picker", &picker, true}, {"help window", &help, false}};
     for (const auto& c : cases) {
-        const std::unique_ptr<QWidget> window = c.make();
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get())) << c.name;
-        window->setWindowState(Qt::WindowMinimized);
-        QWidget* shown = window.get();
+        c.window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(c.window)) << c.name;
+        c.window->setWindowState(Qt::WindowMinimized);
         // Coming back takes a turn of the event loop; a window that stays has
         // half a second to show it would not.
         const bool back =
-            QTest::qWaitFor([shown] { return !shown->isMinimized(); }, c.comesBack ? 5000 : 500);
+            QTest::qWaitFor([&c] { return !c.window->isMinimized(); }, c.comesBack ? 5000 : 500);
         EXPECT_EQ(back, c.comesBack) << c.name;
     }
 }

@@ -1,11 +1,9 @@
 #include "DialogUnits.h"
 #include "TestDialog.h"
 #include "TestResources.h"
-#include "UiDriver.h"
 
 #include <QApplication>
 #include <QMenuBar>
-#include <QTest>
 #include <gtest/gtest.h>
 
 TEST(DialogLayout, ADialogIsLaidOutInItsFontsUnitsBelowItsMenuBar) {
@@ -51,18 +49,4 @@ TEST(DialogLayout, ADialogIsLaidOutInItsFontsUnitsBelowItsMenuBar) {
     CRect mapped(10, 10, 110, 22);
     dialog.MapDialogRect(&mapped);
     EXPECT_EQ(mapped, units.MapRect(CRect(10, 10, 110, 22)));
-}
-
-// Regression: a window manager that puts a minimise button on every window
-// (openbox) minimised a modal dialog whose template has none, which left the
-// window that it blocks with no way back to it.
-TEST(DialogLayout, ADialogWithoutAMinimiseBoxComesBackWhenMinimised) {
-    RegisterTestResources();
-    TestDialog dialog;
-    ASSERT_TRUE(dialog.Create());
-    ShowActive(dialog);
-    QWidget* window = dialog.m_hWnd;
-    window->setWindowState(Qt::WindowMinimized);
-    EXPECT_TRUE(QTest::qWaitFor([window] { return !window->isMinimized(); }));
-    EXPECT_TRUE(window->isVisible());
 }
