@@ -151,12 +151,7 @@ TEST(HostileTree, AFolderWithoutSearchPermissionReportsItsFiles) {
     expected.records = {root + "/open.txt\n\thit"};
     expected.found = true;
 
-    const std::string answer = ChildProcess::Run([&]() -> std::string {
-        std::string why;
-        if (!ChildProcess::DropPrivileges(why))
-            return ChildProcess::kSkip + why;
-        if (::access(root.c_str(), R_OK | X_OK) != 0)
-            return ChildProcess::kSkip + ("the unprivileged user cannot reach " + root);
+    const std::string answer = ChildProcess::RunUnprivileged(root, [&]() -> std::string {
         if (::access((root + "/locked/a.txt").c_str(), F_OK) == 0)
             return ChildProcess::kSkip + std::string("permissions do not apply to this user");
         std::string differences;

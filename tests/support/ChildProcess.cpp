@@ -24,6 +24,20 @@ void WriteAll(int fd, const std::string& text) {
         done += static_cast<size_t>(wrote);
     }
 }
+
+// Makes a process that runs as root the user and group nobody, with no
+// supplementary groups; any other process is left as it is. Empty when done,
+// else why it cannot be.
+std::string DropPrivileges() {
+    if (::geteuid() != 0)
+        return {};
+    const gid_t nobody = 65534;
+    if (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0)
+        return std::string("cannot become the unprivileged user 65534: ") + std::strerror(errno);
+    if (::geteuid() == 0 || ::setuid(0) == 0)
+        return "root privileges remain after changing to user 65534";
+    return {};
+}
 } // namespace
 
 std::string ChildProcess::Run(const std::function<std::string()>& body, int deadlineSeconds) {
@@ -83,17 +97,16 @@ std::string ChildProcess::Run(const std::function<std::string()>& body, int dead
     return answer;
 }
 
-bool ChildProcess::DropPrivileges(std::string& why) {
-    if (::geteuid() != 0)
-        return true;
-    const gid_t nobody = 65534;
-    if (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0) {
-        why = std::string("cannot become the unprivileged user 65534: ") + std::strerror(errno);
-        return false;
-    }
-    if (::geteuid() == 0 || ::setuid(0) == 0) {
-        why = "root privileges remain after changing to user 65534";
-        return false;
-    }
-    return true;
+std::string ChildProcess::RunUnprivileged(const std::string& folder,
+                                          const std::function<std::string()>& body,
+                                          int deadlineSeconds) {
+    return Run(
+        [&]() -> std::string {
+            if (const std::string why = DropPrivileges(); !why.empty())
+                return kSkip + why;
+            if (::access(folder.c_str(), R_OK | X_OK) != 0)
+                return std::string(kSkip) + "the unprivileged user cannot reach " + folder;
+            return body();
+        },
+        deadlineSeconds);
 }

@@ -16,8 +16,16 @@ public:
     // says so instead.
     static std::string Run(const std::function<std::string()>& body, int deadlineSeconds = 120);
 
-    // Makes a process that runs as root the unprivileged user nobody (65534),
-    // so that permissions apply to it; a process that is not root is left as
-    // it is. False, with the reason, when that cannot be done.
-    static bool DropPrivileges(std::string& why);
+    // Runs `body` as Run does, in a child that permissions apply to: a test
+    // running as root becomes the unprivileged user nobody (65534) there
+    // first; any other user stays who it is. The body works in `folder`: a
+    // child that cannot drop root, or whose user cannot enter and list
+    // `folder`, answers kSkip with the reason instead.
+    //
+    // The body runs in the forked copy of the test, never through a new
+    // program: the test's own executable may lie where that user cannot
+    // reach it (a build tree in a private folder).
+    static std::string RunUnprivileged(const std::string& folder,
+                                       const std::function<std::string()>& body,
+                                       int deadlineSeconds = 120);
 };

@@ -2,6 +2,8 @@
 
 #include "ByteText.h"
 #include "FolderTreeModel.h"
+#include "MinimiseGuard.h"
+#include "ScreenFit.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -62,6 +64,8 @@ FolderChooserDialog::FolderChooserDialog(FolderChooserEvents events, QWidget* pa
 
     const QFontMetrics metrics = fontMetrics();
     resize(std::max(360, 45 * metrics.averageCharWidth()), std::max(420, 26 * metrics.height()));
+    ScreenFit::Apply(*this);
+    MinimiseGuard::Install(*this);
 }
 
 void FolderChooserDialog::showEvent(QShowEvent* event) {
@@ -143,13 +147,16 @@ void FolderChooserDialog::Reveal(const QModelIndex& index) {
 }
 
 // The tree scrolls only up and down to an item; this brings its name into
-// view sideways too, as deep folders lie beyond the right edge.
+// view sideways too, as deep folders lie beyond the right edge. The item's
+// cell is as wide as the widest name in view: what must show is its own icon
+// and name, so that a short name beside a long one scrolls nothing.
 void FolderChooserDialog::ShowNameOf(const QModelIndex& index) {
     m_tree->header()->resizeSections(QHeaderView::ResizeToContents);
-    const QRect item = m_tree->visualRect(index);
+    const int left = m_tree->visualRect(index).left();
+    const int itemWidth = m_tree->sizeHintForIndex(index).width();
     const int width = m_tree->viewport()->width();
-    if (item.left() >= 0 && item.left() + std::min(item.width(), width) <= width)
+    if (left >= 0 && left + std::min(itemWidth, width) <= width)
         return;
     QScrollBar* bar = m_tree->horizontalScrollBar();
-    bar->setValue(bar->value() + item.left() - m_tree->indentation());
+    bar->setValue(bar->value() + left - m_tree->indentation());
 }

@@ -18,7 +18,7 @@ class QTreeView;
 // when it first opens and every change of the selected folder; OK is enabled
 // while a folder is selected and accepts it. It opens with a folder
 // selected: the caller's, else the home folder. F1 is reported as a request
-// for help.
+// for help. It never opens larger than the screen holds (ScreenFit).
 class FolderChooserDialog : public QDialog, public FolderChooserWindow {
     Q_OBJECT
 

@@ -1,5 +1,7 @@
 #include "HelpWindow.h"
 
+#include "ScreenFit.h"
+
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QTextBrowser>
@@ -17,6 +19,7 @@ HelpWindow::HelpWindow(const QUrl& manual)
     setFocusProxy(m_browser);
     const QFontMetrics metrics = fontMetrics();
     resize(80 * metrics.averageCharWidth(), 36 * metrics.height());
+    ScreenFit::Apply(*this);
 }
 
 void HelpWindow::ShowTopic(const std::string& topic) {

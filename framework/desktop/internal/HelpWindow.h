@@ -9,7 +9,8 @@ class QTextBrowser;
 // The help window: a manual in HTML, browsed as in a web browser (links
 // inside the manual are followed, Alt+Left goes back, Alt+Right forward),
 // under the manual's title. Escape closes it; a closed window deletes
-// itself.
+// itself. It opens 80 characters wide and 36 lines high, or as much of that
+// as the screen holds (ScreenFit).
 //
 // A modal dialog blocks every window that is not its own. So that the help
 // stays usable whatever dialog runs, the window makes itself a transient

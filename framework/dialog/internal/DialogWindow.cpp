@@ -11,6 +11,7 @@
 #include "EditWidget.h"
 #include "GroupBoxWidget.h"
 #include "ListBoxWidget.h"
+#include "MinimiseGuard.h"
 #include "ResourceTable.h"
 #include "StaticWidget.h"
 #include "WinStyles.h"
@@ -25,6 +26,11 @@
 #include <QScreen>
 
 namespace {
+// The title bar's buttons as the template asks for them; Qt hands them to the
+// window manager as hints (Motif hints, the window type, a fixed size). A
+// window manager may draw its own buttons whatever the hints say: openbox
+// puts minimise and maximise on every window. Maximise does nothing on a
+// window of fixed size, and MinimiseGuard undoes a minimise.
 Qt::WindowFlags FlagsFor(const DialogTemplate& dialog) {
     Qt::WindowFlags flags = Qt::CustomizeWindowHint;
     flags |= dialog.exStyle & WS_EX_APPWINDOW ? Qt::Window : Qt::Dialog;
@@ -100,6 +106,7 @@ DialogWindow::DialogWindow(CDialog* owner, const DialogTemplate& dialog, QWidget
     m_client->setGeometry(0, barHeight, width, height);
     setFixedSize(width, barHeight + height);
     installEventFilter(this);
+    MinimiseGuard::Install(*this);
 
     QWidget* previous = nullptr;
     for (const DialogItem& item : dialog.items) {

@@ -1,28 +1,18 @@
 // Another process using the options store, for the tests of processes that
-// share a profile and of a user who may not write it. Its profile is that of
-// the application NAME under the XDG_CONFIG_HOME it was started with.
+// share a profile. Its profile is that of the application NAME under the
+// XDG_CONFIG_HOME it was started with.
 //
-//   options_writer NAME start
-//       stores the first-run options, then prints the loaded ones (Describe);
 //   options_writer NAME save ROUNDS EXT1 EXT2 EXT3 EXT4 EXT5 CAPS EXT MAX
 //       saves these options ROUNDS times.
 #include "KeyedApp.h"
 #include "OptionsStore.h"
-#include "OptionsText.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 int main(int argc, char** argv) {
-    const std::string command = argc > 2 ? argv[2] : "";
-    if (argc == 3 && command == "start") {
-        KeyedApp app(argv[1]);
-        WriteDefaultOptions(app);
-        std::printf("%s\n", Describe(LoadOptions(app)).c_str());
-        return 0;
-    }
-    if (argc == 12 && command == "save") {
+    if (argc == 12 && std::string(argv[2]) == "save") {
         KeyedApp app(argv[1]);
         const SearchOptions options{argv[4],
                                     argv[5],
@@ -36,7 +26,6 @@ int main(int argc, char** argv) {
             SaveOptions(app, options);
         return 0;
     }
-    std::fprintf(stderr,
-                 "usage: options_writer NAME start | NAME save ROUNDS EXT1..EXT5 CAPS EXT MAX\n");
+    std::fprintf(stderr, "usage: options_writer NAME save ROUNDS EXT1..EXT5 CAPS EXT MAX\n");
     return 2;
 }

@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTreeView>
 #include <gtest/gtest.h>
@@ -144,7 +145,9 @@ TEST_F(FolderChooserDialogTest, WithNoFolderFromTheCallerItOpensWithHomeSelected
     EXPECT_EQ(chooser.dialog.SelectedPath(), tree.Path("home/me"));
     EXPECT_TRUE(chooser.Button(QDialogButtonBox::Ok)->isEnabled());
     EXPECT_EQ(current.data().toString(), "me");
-    EXPECT_TRUE(view->viewport()->rect().contains(view->visualRect(current)));
+    // Its icon and name; the cell may run on, as wide as the widest name.
+    const QRect shown(view->visualRect(current).topLeft(), view->sizeHintForIndex(current));
+    EXPECT_TRUE(view->viewport()->rect().contains(shown));
 
     chooser.Keys({Qt::Key_Down});
     EXPECT_EQ(chooser.reports.back(), tree.Path("home/you"));
@@ -184,6 +187,24 @@ TEST_F(FolderChooserDialogTest, DeepFolderIsScrolledIntoViewSideways) {
     EXPECT_TRUE(view->viewport()->rect().contains(item.topLeft())) << item.left();
     chooser.Keys({Qt::Key_Home}); // back to "/" at the far left
     EXPECT_EQ(view->visualRect(view->currentIndex()).left(), view->indentation());
+}
+
+// Regression: a name wider than the tree widened every row's cell, so each
+// move took its short name for one out of view and scrolled sideways, and the
+// icons and expand arrows of the rows above went out of view.
+TEST_F(FolderChooserDialogTest, AShortNameBesideALongOneKeepsTheIconsInView) {
+    TempTree tree;
+    tree.Folder("a");
+    tree.Folder("b");
+    tree.Folder(std::string(200, 'x'));
+
+    Recorded chooser(tree.Path("a"));
+    QScrollBar* sideways = chooser.Tree()->horizontalScrollBar();
+    EXPECT_GT(sideways->maximum(), 0) << "the long name is wider than the tree";
+    EXPECT_EQ(sideways->value(), 0) << "opened";
+    chooser.Keys({Qt::Key_Down});
+    EXPECT_EQ(chooser.reports.back(), tree.Path("b"));
+    EXPECT_EQ(sideways->value(), 0) << "after a key";
 }
 
 TEST_F(FolderChooserDialogTest, StatusLineShowsBytesOnOneLineWithoutGrowing) {
