@@ -62,7 +62,20 @@ BOOL CLinkLabel::OnSetCursor(CWnd*, UINT, UINT) {
     return TRUE;
 }
 
+BOOL CLinkLabel::PreTranslateMessage(MSG* pMsg) {
+    const bool openKey = pMsg->wParam == VK_SPACE || pMsg->wParam == VK_RETURN;
+    if (pMsg->hwnd != m_hWnd || pMsg->message != WM_KEYDOWN || !openKey ||
+        (pMsg->lParam & (MK_SHIFT | MK_CONTROL)))
+        return CStatic::PreTranslateMessage(pMsg);
+    Open();
+    return TRUE;
+}
+
 void CLinkLabel::OnLButtonDown(UINT, CPoint) {
+    Open();
+}
+
+void CLinkLabel::Open() {
     std::string link;
     GetWindowText(link);
     if (link.empty())

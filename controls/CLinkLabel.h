@@ -14,13 +14,17 @@ constexpr UINT WM_LINK_MAKEFONT = WM_APP + 1;
 // the control's font; over a non-empty text the pointer becomes the link
 // cursor, and a left click hands the exact text to the desktop's "open"
 // service on a short-lived worker thread, without waiting for it. The text
-// keeps the ordinary static text colour.
+// keeps the ordinary static text colour. A label whose static is a tab stop
+// is reached with Tab; Space or Enter then opens it as a click does (Enter
+// does not press the dialog's default button).
 class CLinkLabel : public CStatic {
 public:
     CLinkLabel() = default;
     // Puts the previous font back if the window is still there, then deletes
     // the link font.
     ~CLinkLabel() override;
+
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
 protected:
     // Posts WM_LINK_MAKEFONT, so that the font is made only when the dialog's
@@ -34,6 +38,8 @@ protected:
 
 private:
     LRESULT OnMakeFont(WPARAM wParam, LPARAM lParam);
+    // Hands the text, if any, to the desktop's "open" service.
+    void Open();
     void RestoreFont();
 
     CFont m_linkFont;

@@ -35,5 +35,7 @@ BOOL CAboutBox::OnInitDialog() {
     // One icon for both states.
     m_btnOK.LoadIcons(IDI_OK);
     ShowMakerBanner(m_banner);
-    return TRUE;
+    // The focus starts on OK, not on the link before it in tab order.
+    GotoDlgCtrl(&m_btnOK);
+    return FALSE;
 }

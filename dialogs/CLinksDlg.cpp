@@ -44,5 +44,7 @@ BOOL CLinksDlg::OnInitDialog() {
     // One icon for both states.
     m_btnOK.LoadIcons(IDI_OK);
     ShowMakerBanner(m_banner);
-    return TRUE;
+    // The focus starts on OK, not on the link before it in tab order.
+    GotoDlgCtrl(&m_btnOK);
+    return FALSE;
 }

@@ -28,7 +28,8 @@ DialogTemplate AboutBoxTemplate() {
         DialogItem::Static(IDC_STATIC,
                            "If you have any sugestion\n or  comment please send mail to:\n       ",
                            14, 45, 141, 17, kCentred),
-        DialogItem::Static(IDC_ABOUT_MAIL_LINK, "", 22, 67, 131, 8, kCentred),
+        // A tab stop, so that the keyboard reaches the link.
+        DialogItem::Static(IDC_ABOUT_MAIL_LINK, "", 22, 67, 131, 8, kCentred | WS_TABSTOP),
         DialogItem::Static(IDC_ABOUT_VERSION, "", 14, 100, 145, 8, kCentred | SS_NOPREFIX),
         DialogItem::Static(IDC_ABOUT_MAKER, "", 69, 119, 80, 10, kCentred),
         DialogItem::Icon(IDR_MAINFRAME, IDC_STATIC, 22, 121, 20, 20, kChild | SS_SUNKEN),

@@ -11,8 +11,9 @@ DialogItem Caption(int id, int y) {
     return DialogItem::Static(id, "", 12, y, 245, 9, kChild | SS_LEFT);
 }
 
+// A tab stop, so that the keyboard reaches the link.
 DialogItem Link(int id, int y) {
-    return DialogItem::Static(id, "", 12, y, 251, 10, kChild | SS_CENTER);
+    return DialogItem::Static(id, "", 12, y, 251, 10, kChild | SS_CENTER | WS_TABSTOP);
 }
 } // namespace
 

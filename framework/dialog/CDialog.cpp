@@ -4,6 +4,7 @@
 #include "CDataExchange.h"
 #include "CWinApp.h"
 #include "CheckBoxWidget.h"
+#include "ControlAccessibility.h"
 #include "DesktopServices.h"
 #include "DialogWindow.h"
 #include "EditWidget.h"
@@ -68,9 +69,12 @@ BOOL CDialog::BuildWindow() {
         return FALSE;
     QWidget* parent =
         m_pParentWnd && m_pParentWnd->m_hWnd ? m_pParentWnd->m_hWnd->window() : nullptr;
+    ControlAccessibility::Install();
     m_window = new DialogWindow(this, *dialog, parent);
     m_hWnd = m_window;
     m_hWndClient = m_window->Client();
+    for (const QPointer<QWidget>& control : m_window->Controls())
+        ControlAccessibility::Adopt(control);
     WndRecord& frame = WndRecord::Of(m_hWnd);
     frame.Define(0, nullptr, dialog->style, dialog->exStyle);
     frame.Attach(this);

@@ -1,5 +1,6 @@
 #include "CToolTipCtrl.h"
 
+#include "ByteText.h"
 #include "ToolTipFilter.h"
 
 #include <QToolTip>
@@ -30,12 +31,15 @@ BOOL CToolTipCtrl::AddTool(CWnd* pWnd, const std::string& text, LPCRECT lpRectTo
     m_tools.push_back(
         {pWnd->m_hWnd, nIDTool, text, lpRectTool != nullptr, lpRectTool ? *lpRectTool : CRect()});
     pWnd->m_hWnd->installEventFilter(m_filter);
+    Describe(pWnd->m_hWnd);
     return TRUE;
 }
 
 void CToolTipCtrl::UpdateTipText(const std::string& text, CWnd* pWnd, UINT_PTR nIDTool) {
-    if (Tool* tool = Find(pWnd ? pWnd->m_hWnd : nullptr, nIDTool))
+    if (Tool* tool = Find(pWnd ? pWnd->m_hWnd : nullptr, nIDTool)) {
         tool->text = text;
+        Describe(tool->window);
+    }
 }
 
 void CToolTipCtrl::GetText(std::string& text, CWnd* pWnd, UINT_PTR nIDTool) const {
@@ -70,6 +74,14 @@ const CToolTipCtrl::Tool* CToolTipCtrl::ToolAt(HWND window, CPoint point) const 
         if (tool.window == window && (!tool.hasRect || tool.rect.PtInRect(point)))
             return &tool;
     return nullptr;
+}
+
+void CToolTipCtrl::Describe(HWND window) const {
+    for (const Tool& tool : m_tools)
+        if (tool.window == window) {
+            window->setAccessibleDescription(ByteText::ToDisplay(tool.text));
+            return;
+        }
 }
 
 CToolTipCtrl::Tool* CToolTipCtrl::Find(HWND window, UINT_PTR id) {

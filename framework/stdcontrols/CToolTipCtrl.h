@@ -11,6 +11,8 @@ class ToolTipFilter;
 // A tooltip control: texts for tools (a window, or a rectangle of it, with
 // an id), shown through Qt's tooltips when the pointer rests on a tool while
 // the control is active. Its window is an invisible child of the parent.
+// The text of a window's first tool is also the window's description to
+// accessibility (a screen reader reads it as a sighted user reads the tip).
 class CToolTipCtrl : public CWnd {
 public:
     CToolTipCtrl();
@@ -44,6 +46,8 @@ private:
     };
     // The tool of `window` under `point` (client coordinates), or null.
     const Tool* ToolAt(HWND window, CPoint point) const;
+    // Makes the text of `window`'s first tool its accessible description.
+    void Describe(HWND window) const;
     Tool* Find(HWND window, UINT_PTR id);
     const Tool* Find(HWND window, UINT_PTR id) const;
 

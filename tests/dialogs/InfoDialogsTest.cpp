@@ -201,3 +201,47 @@ TEST_F(InfoDialogs, OkAndEscapeCloseAndNothingIsWritten) {
     EXPECT_TRUE(desktop.editorPaths.empty());
     EXPECT_TRUE(boxes.boxes.empty());
 }
+
+// A link no key could reach locked keyboard users out of it.
+TEST_F(InfoDialogs, TabReachesEachLinkWhichSpaceOrEnterOpensOnceAndEnterOnOkCloses) {
+    const struct {
+        const char* name;
+        std::function<std::unique_ptr<CDialog>()> make;
+        std::vector<int> links; // in tab order after OK
+    } cases[] = {
+        {"About", [] { return std::make_unique<CAboutBox>(); }, {IDC_ABOUT_MAIL_LINK}},
+        {"Web Links",
+         [] { return std::make_unique<CLinksDlg>(); },
+         {IDC_HOME_LINK, IDC_DOWNLOAD_LINK, IDC_MAIL_LINK}},
+    };
+    size_t calls = 0;
+    for (const auto& c : cases)
+        for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
+            SCOPED_TRACE(std::string(c.name) + (key == Qt::Key_Space ? ", Space" : ", Enter"));
+            const auto dialog = c.make();
+            const INT_PTR result = RunModal(*dialog, [&](CDialog& running) {
+                QWidget* ok = Widget(running, IDOK);
+                auto focus = [&running] { return running.m_hWnd->focusWidget(); };
+                EXPECT_EQ(focus(), ok) << "the focus starts on OK";
+                for (int id : c.links) {
+                    QWidget* link = Widget(running, id);
+                    ASSERT_TRUE(QTest::qWaitFor([link] { return link->font().bold(); },
+                                                static_cast<int>(kTestDeadline.count())));
+                    const QImage unfocused = link->grab().toImage();
+                    QTest::keyClick(focus(), Qt::Key_Tab);
+                    ASSERT_EQ(focus(), link);
+                    EXPECT_NE(link->grab().toImage(), unfocused) << "a focus frame shows";
+                    QTest::keyClick(link, key);
+                    ++calls;
+                    ASSERT_TRUE(WaitUntil([&] { return desktop.Finished() == calls; }));
+                    EXPECT_EQ(desktop.Links().back().link, Text(running, id));
+                }
+                EXPECT_EQ(running.GetModalResult(), -1) << "a key on a link closes nothing";
+                QTest::keyClick(focus(), Qt::Key_Tab);
+                ASSERT_EQ(focus(), ok);
+                QTest::keyClick(ok, Qt::Key_Return);
+            });
+            EXPECT_EQ(result, IDOK);
+            EXPECT_EQ(desktop.Links().size(), calls) << "one request a key";
+        }
+}

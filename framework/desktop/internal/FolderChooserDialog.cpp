@@ -36,6 +36,7 @@ FolderChooserDialog::FolderChooserDialog(FolderChooserEvents events, QWidget* pa
 
     m_tree->setModel(m_model);
     m_tree->setHeaderHidden(true);
+    m_tree->setAccessibleName(windowTitle());
     // Deep folders scroll sideways rather than cutting their names short.
     m_tree->header()->setStretchLastSection(false);
     m_tree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);

@@ -85,6 +85,10 @@ int FolderTreeModel::columnCount(const QModelIndex&) const {
     return 1;
 }
 
+QVariant FolderTreeModel::headerData(int, Qt::Orientation, int) const {
+    return QVariant();
+}
+
 QVariant FolderTreeModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid())
         return {};

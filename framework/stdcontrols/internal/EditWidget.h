@@ -17,6 +17,8 @@ public:
     // The most characters the user can bring the text to (EM_LIMITTEXT).
     void SetLimit(int limit);
     int Limit() const;
+    // The caret's rectangle in the edit's coordinates.
+    QRect CaretRect() const { return cursorRect(); }
 
     QString DisplayText() const override { return text(); }
     void SetDisplayText(const QString& text) override;

@@ -6,7 +6,10 @@
 #include "Icons.h"
 #include "WinStyles.h"
 
+#include <QAccessible>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 StaticWidget::StaticWidget(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
@@ -18,11 +21,17 @@ void StaticWidget::SetDisplayText(const QString& text) {
     m_text = text;
     UpdateIcon();
     update();
+    // A reader follows a static (the status line of a search) by its name.
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void StaticWidget::ApplyStyle(DWORD style, DWORD exStyle) {
     m_style = style;
     m_exStyle = exStyle;
+    // Only the keyboard reaches a static that is a tab stop (a link): a click
+    // leaves the focus where it is.
+    setFocusPolicy(style & WS_TABSTOP ? Qt::TabFocus : Qt::NoFocus);
     UpdateIcon();
     update();
 }
@@ -108,4 +117,10 @@ void StaticWidget::PaintContent(QPainter& painter) {
     painter.setClipRect(area);
     painter.setPen(ToQColor(dc.GetTextColor()));
     painter.drawText(area, flags, m_text);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = painter.boundingRect(area, flags, m_text).adjusted(-1, 0, 1, 0) & area;
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }

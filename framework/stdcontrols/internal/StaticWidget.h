@@ -20,7 +20,9 @@ class QPainter;
 // for its text colour; without a brush the parent's background shows, and
 // the text is always drawn without a background of its own. SS_BLACKFRAME
 // draws only a 1-pixel black frame; SS_BITMAP without an image draws
-// nothing. Mouse input passes on to the parent.
+// nothing. Mouse input passes on to the parent. A static with WS_TABSTOP
+// takes the focus from the keyboard and frames its text while it has it. A
+// change of the text is announced to accessibility as a change of its name.
 class StaticWidget : public QWidget, public ControlWidget {
 public:
     explicit StaticWidget(QWidget* parent);
