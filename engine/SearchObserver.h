@@ -20,6 +20,7 @@ public:
     // freed at once, and still counts toward the limit on records.
     virtual bool OnRecordCommitted(const MatchRecord&) { return true; }
     // No further record is ready: the search is about to wait for a file's
-    // scan, or to scan one itself. A moment to pass on what it has reported.
+    // scan, to scan one itself, or to end. A moment to pass on what it has
+    // reported.
     virtual void OnWaiting() {}
 };

@@ -86,10 +86,11 @@ bool SearchRun::Run(const std::string& startFolder) {
     const DescriptorBudget::Share share = DescriptorBudget::ForSearch(wanted);
     FolderWalker walker(startFolder, FolderSearch::BuildMasks(m_options), share.folders);
     m_budget = &walker.Budget();
-    if (share.threads == 1)
-        return RunSequential(walker);
     const unsigned permits = m_tuning.threads > 0 ? share.threads : processors;
-    return RunParallel(walker, share.threads, permits);
+    const bool found =
+        share.threads == 1 ? RunSequential(walker) : RunParallel(walker, share.threads, permits);
+    m_observer.OnWaiting(); // nothing further will come
+    return found;
 }
 
 void SearchRun::Scan(BlockScanner& scanner, ScanSlot& slot, FolderWalker* walker) {
