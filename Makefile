@@ -40,14 +40,16 @@ bench: deps-bench build
 	bench/run $(BUILD)
 
 # The engine and the command line with their tests under ThreadSanitizer, then
-# under AddressSanitizer with UndefinedBehaviorSanitizer; any report fails.
+# the whole program's tests, windows included, under AddressSanitizer with
+# UndefinedBehaviorSanitizer and leak checking; any report fails.
+# TESTS="tests/engine tests/ui" takes only the tests in those folders.
 sanitize: sanitize-thread sanitize-address
 
 sanitize-thread: deps-build
 	scripts/sanitize thread $(BUILD)-tsan
 
 sanitize-address: deps-build
-	scripts/sanitize address,undefined $(BUILD)-asan
+	scripts/sanitize address $(BUILD)-asan $(TESTS)
 
 # The differential search test with a fresh random seed and many rounds.
 fuzz: build

@@ -37,11 +37,12 @@ public:
     // $XDG_CONFIG_HOME/<registry key levels>/<profile name>.ini (~/.config
     // when the variable is unset, empty or relative), one INI section per
     // section. An absent value reads as the caller's default; an empty
-    // string is a present value. Before SetRegistryKey there is no profile:
-    // reads give the defaults, writes fail. A profile file that does not
-    // read as INI reads as empty and is never written over. Each write is
-    // saved at once in one replacement of the file, unless a ProfileBatch
-    // gathers it.
+    // string is a present value; a value is bytes, read and written back as
+    // stored, UTF-8 or not. Before SetRegistryKey there is no profile: reads
+    // give the defaults, writes fail. A profile file that does not read as
+    // INI, or is larger than 1 MiB, reads as empty and is never written
+    // over. Each write is saved at once in one replacement of the file,
+    // unless a ProfileBatch gathers it.
     std::string GetProfileString(const char* lpszSection, const char* lpszEntry,
                                  const char* lpszDefault = nullptr);
     // A decimal number with an optional sign, its low 32 bits kept

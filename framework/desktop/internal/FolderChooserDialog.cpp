@@ -29,9 +29,12 @@ std::string HomePath() {
 } // namespace
 
 FolderChooserDialog::FolderChooserDialog(FolderChooserEvents events, QWidget* parent)
-    : QDialog(parent), m_events(std::move(events)), m_model(new FolderTreeModel(this)),
-      m_tree(new QTreeView(this)), m_status(new QLabel(this)),
-      m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
+    : QDialog(parent), m_events(std::move(events)) {
+    // Members first: making a child sends this window events.
+    m_model = new FolderTreeModel(this);
+    m_tree = new QTreeView(this);
+    m_status = new QLabel(this);
+    m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     setWindowTitle("Current Selection");
 
     m_tree->setModel(m_model);

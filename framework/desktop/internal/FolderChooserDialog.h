@@ -43,9 +43,9 @@ private:
     void ShowNameOf(const QModelIndex& index);
 
     FolderChooserEvents m_events;
-    FolderTreeModel* m_model;
-    QTreeView* m_tree;
-    QLabel* m_status;
-    QDialogButtonBox* m_buttons;
+    FolderTreeModel* m_model = nullptr;
+    QTreeView* m_tree = nullptr;
+    QLabel* m_status = nullptr;
+    QDialogButtonBox* m_buttons = nullptr;
     bool m_initialized = false;
 };

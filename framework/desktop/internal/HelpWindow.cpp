@@ -8,8 +8,9 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
-HelpWindow::HelpWindow(const QUrl& manual)
-    : QWidget(nullptr, Qt::Window), m_manual(manual), m_browser(new QTextBrowser(this)) {
+HelpWindow::HelpWindow(const QUrl& manual) : QWidget(nullptr, Qt::Window), m_manual(manual) {
+    // Members first: making a child sends this window events.
+    m_browser = new QTextBrowser(this);
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

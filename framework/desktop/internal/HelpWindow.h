@@ -34,5 +34,5 @@ private:
     void JoinModalWindow();
 
     QUrl m_manual;
-    QTextBrowser* m_browser;
+    QTextBrowser* m_browser = nullptr;
 };

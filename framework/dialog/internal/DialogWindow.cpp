@@ -88,8 +88,9 @@ QWidget* MakeControl(const DialogItem& item, QWidget* parent) {
 
 DialogWindow::DialogWindow(CDialog* owner, const DialogTemplate& dialog, QWidget* parent)
     : QDialog(parent, FlagsFor(dialog)), m_owner(owner),
-      m_units(DialogUnits::ForFont(DialogUnits::TemplateFont(dialog.faceName, dialog.pointSize))),
-      m_client(new QWidget(this)) {
+      m_units(DialogUnits::ForFont(DialogUnits::TemplateFont(dialog.faceName, dialog.pointSize))) {
+    // Every member is set by now: making a child sends this window events.
+    m_client = new QWidget(this);
     setFont(DialogUnits::TemplateFont(dialog.faceName, dialog.pointSize));
     setWindowTitle(ByteText::ToDisplay(dialog.caption));
     const int width = m_units.ToPixelsX(dialog.cx);

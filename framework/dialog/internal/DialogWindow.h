@@ -61,9 +61,12 @@ private:
     bool MenuBarHoldsKeys() const;
     void Place();
 
+    // All set before the constructor's body makes the first child: a child
+    // made sends its window events, which event() and eventFilter() read
+    // these for.
     CDialog* m_owner;
     DialogUnits m_units;
-    QWidget* m_client;
+    QWidget* m_client = nullptr;
     QMenuBar* m_menuBar = nullptr;
     bool m_menuKeys = false;
     bool m_placed = false;

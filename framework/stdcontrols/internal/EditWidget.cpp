@@ -7,7 +7,9 @@
 
 #include <limits>
 
-EditWidget::EditWidget(QWidget* parent) : QLineEdit(parent), m_limit(new EditLimitValidator(this)) {
+EditWidget::EditWidget(QWidget* parent) : QLineEdit(parent) {
+    // Members first: making a child sends this widget events.
+    m_limit = new EditLimitValidator(this);
     setValidator(m_limit);
     connect(this, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_limit->SetPrevious(text); });

@@ -25,5 +25,5 @@ public:
     void ApplyStyle(DWORD style, DWORD exStyle) override;
 
 private:
-    EditLimitValidator* m_limit;
+    EditLimitValidator* m_limit = nullptr;
 };

@@ -1,64 +1,12 @@
 #include "ProfileFile.h"
 
+#include "ProfileFormat.h"
+
+#include <QFile>
 #include <QSettings>
-#include <QStringDecoder>
-#include <algorithm>
-#include <cerrno>
 #include <cstdlib>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
-enum class FileState { Absent, Ini, Foreign };
-
-// Whether `bytes` read as an INI file: no zero byte, and every line,
-// without its leading blanks, is empty, a ";" comment, a "[section]" header
-// or holds a "=". QSettings writes nothing else.
-bool ReadsAsIni(std::string_view bytes) {
-    if (bytes.find('\0') != std::string_view::npos)
-        return false;
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string_view::npos)
-            end = bytes.size();
-        std::string_view line = bytes.substr(start, end - start);
-        line.remove_prefix(std::min(line.find_first_not_of(" \t"), line.size()));
-        const bool fits = line.empty() || line.front() == ';' || line.find('=') != line.npos ||
-                          (line.front() == '[' && line.find(']') != line.npos);
-        if (!fits)
-            return false;
-        start = end + 1;
-    }
-    return true;
-}
-
-// Whether the file at `path` is absent, a regular file that reads as INI, or
-// anything else (another kind of file, unreadable, not INI). Opened without
-// blocking, so that a FIFO in its place cannot stop the program.
-FileState Inspect(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0)
-        return errno == ENOENT || errno == ENOTDIR ? FileState::Absent : FileState::Foreign;
-    struct stat status {};
-    bool readable = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
-    std::string bytes;
-    char block[4096];
-    while (readable) {
-        const ssize_t got = ::read(fd, block, sizeof block);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0) {
-            readable = got == 0;
-            break;
-        }
-        bytes.append(block, static_cast<size_t>(got));
-    }
-    ::close(fd);
-    return readable && ReadsAsIni(bytes) ? FileState::Ini : FileState::Foreign;
-}
-
 QString Text(std::string_view bytes) {
     return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
@@ -72,20 +20,16 @@ bool Covers(const QString& removed, const QString& key) {
     return key == removed || (key.startsWith(removed) && key[removed.size()] == '/');
 }
 
-std::string Bytes(const QVariant& value) {
-    if (value.typeId() == QMetaType::QByteArray)
-        return value.toByteArray().toStdString();
-    // An unquoted value with a comma, written by hand, reads as a list.
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(',').toStdString();
-    return value.toString().toStdString();
+std::string Bytes(const QByteArray& bytes) {
+    return std::string(bytes.data(), static_cast<size_t>(bytes.size()));
 }
 } // namespace
 
 ProfileFile::ProfileFile(const std::string& path) : m_path(path) {
-    if (m_path.empty() || Inspect(m_path) == FileState::Foreign)
+    if (m_path.empty() || ProfileFormat::Inspect(m_path) == ProfileFormat::FileState::Foreign)
         return;
-    m_settings = std::make_unique<QSettings>(QString::fromStdString(m_path), QSettings::IniFormat);
+    m_settings =
+        std::make_unique<QSettings>(QFile::decodeName(m_path.c_str()), ProfileFormat::Format());
     m_settings->setAtomicSyncRequired(true);
     // QSettings parses a file only when it has changed since its last
     // reading in this process, so its verdict is a second check at most.
@@ -109,17 +53,12 @@ std::optional<std::string> ProfileFile::Read(std::string_view section,
     const QVariant value = m_settings->value(key);
     if (!value.isValid())
         return std::nullopt;
-    return Bytes(value);
+    return Bytes(value.toByteArray());
 }
 
 bool ProfileFile::Write(std::string_view section, std::string_view entry, std::string_view value) {
-    const QByteArrayView bytes(value.data(), static_cast<qsizetype>(value.size()));
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8(bytes);
-    // Text as text; bytes that are not UTF-8 as bytes, so that none is lost.
-    if (utf8.hasError())
-        return Add({Key(section, entry), QVariant(bytes.toByteArray())});
-    return Add({Key(section, entry), QVariant(text)});
+    return Add(
+        {Key(section, entry), QByteArray(value.data(), static_cast<qsizetype>(value.size()))});
 }
 
 bool ProfileFile::Remove(std::string_view section, std::string_view entry) {
@@ -144,8 +83,10 @@ bool ProfileFile::Save() {
         return true;
     const std::vector<Change> changes = std::move(m_changes);
     m_changes.clear();
-    // Someone may have put a file of another kind there since the reading.
-    if (Inspect(m_path) == FileState::Foreign)
+    // Someone may have put a file of another kind there since the reading:
+    // QSettings would open a FIFO to merge with it and wait. (The format
+    // refuses to write over anything that is not a profile.)
+    if (ProfileFormat::Inspect(m_path) == ProfileFormat::FileState::Foreign)
         return false;
     for (const Change& change : changes) {
         if (change.value)

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
-#include <QVariant>
 #include <memory>
 #include <optional>
 #include <string>
@@ -10,16 +10,15 @@
 
 class QSettings;
 
-// One reading of the profile file (INI, one section per profile section) and
-// the changes to save to it, all in one replacement of the file (lock file,
-// temporary file, rename: another process sees the old file or the new one,
-// never a part).
+// One reading of the profile file (ProfileFormat: INI, one section per
+// profile section, values as bytes) and the changes to save to it, all in one
+// replacement of the file (lock file, temporary file, rename: another process
+// sees the old file or the new one, never a part).
 //
-// A file that is there but is not a regular file, cannot be read or does not
-// read as INI (a zero byte, or a line that is neither blank, a ";" comment, a
-// "[section]" header nor holds a "=") is not the program's to change: it
-// reads as empty and is never saved over, so a profile that a person broke
-// by hand keeps its bytes.
+// A file that is there but is not a regular file, cannot be read, is larger
+// than a profile can be or does not read as one is not the program's to
+// change: it reads as empty and is never saved over, so a profile that a
+// person broke by hand keeps its bytes.
 class ProfileFile {
 public:
     // An empty path stands for no profile: it reads as empty, saves nothing.
@@ -52,7 +51,7 @@ private:
     // section's key removes the section).
     struct Change {
         QString key;
-        std::optional<QVariant> value;
+        std::optional<QByteArray> value;
     };
     bool Add(Change change);
 

@@ -1,7 +1,9 @@
 #include "KeyedApp.h"
 #include "ProfileBatch.h"
+#include "ProfileFormat.h"
 #include "TempConfigHome.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <optional>
 #include <stdexcept>
@@ -155,7 +157,70 @@ TEST(Profile, AFileThatDoesNotReadAsIniIsNeverWrittenOver) {
             EXPECT_FALSE(batch.Save()) << c.name;
         }
         EXPECT_EQ(home.Profile("broken"), c.text) << c.name;
+
+        // Nor when it takes the profile's place between a reading and its save.
+        home.PutProfile("broken", "[1.10]\nMax=5\n");
+        {
+            ProfileBatch batch(app);
+            app.WriteProfileString("1.10", "Ext1", "txt");
+            home.PutProfile("broken", c.text);
+            EXPECT_FALSE(batch.Save()) << c.name << ", put there meanwhile";
+        }
+        EXPECT_EQ(home.Profile("broken"), c.text) << c.name << ", put there meanwhile";
     }
+}
+
+// One start that only saved the tip's stamp rewrote the whole profile from a
+// copy read as UTF-8, each byte that is not UTF-8 becoming U+FFFD; and a
+// profile of 48 MB was read whole at every profile call. Each value keeps its
+// bytes through the save of another; a file larger than a profile can be, or
+// a link to one, reads as the defaults and is never written.
+TEST(Profile, ValuesKeepTheirBytesThroughASaveAndAFileTooLargeForAProfileIsLeftAlone) {
+    // A comment line fills it up.
+    std::string largest = "[1.10]\nExt1=txt\n;";
+    largest.resize(ProfileFormat::kMaxBytes, 'x');
+    const std::string tooLarge = largest + 'x';
+    const std::string stamp = "\n[Tip]\nTimeStamp=1\n";
+    const struct {
+        const char* name;
+        std::string file;
+        bool link; // the profile is a link to a file of these bytes
+        std::string ext1;
+        std::optional<std::string> saved; // nothing: the save fails
+    } cases[] = {
+        {"bytes that are not UTF-8", "[1.10]\nExt1=\xFF\xFE\n", false, "\xFF\xFE",
+         "[1.10]\nExt1=\xFF\xFE\n" + stamp},
+        {"Latin-1 text", "[1.10]\nExt1=caf\xE9\nMax=5\n", false, "caf\xE9",
+         "[1.10]\nExt1=caf\xE9\nMax=5\n" + stamp},
+        {"bytes as the program stored them before", "[1.10]\nExt1=@ByteArray(caf\\xe9)\n", false,
+         "caf\xE9", "[1.10]\nExt1=caf\xE9\n" + stamp},
+        {"the largest a profile can be", largest, false, "txt", "[1.10]\nExt1=txt\n" + stamp},
+        {"larger than a profile can be", tooLarge, false, "default", std::nullopt},
+        {"a link to a file larger than a profile can be", tooLarge, true, "default", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        TempConfigHome home;
+        KeyedApp app("cases");
+        if (c.link) {
+            home.Tree().File("elsewhere.ini", c.file);
+            home.Tree().Link(TempConfigHome::ProfileFile("cases"),
+                             home.Tree().Path("elsewhere.ini"));
+        } else {
+            home.PutProfile("cases", c.file);
+        }
+        EXPECT_EQ(app.GetProfileString("1.10", "Ext1", "default"), c.ext1) << c.name;
+        EXPECT_EQ(app.WriteProfileString("Tip", "TimeStamp", "1"), c.saved ? TRUE : FALSE)
+            << c.name;
+        EXPECT_EQ(home.Profile("cases"), c.saved.value_or(c.file)) << c.name;
+        EXPECT_EQ(app.GetProfileString("1.10", "Ext1", "default"), c.ext1) << c.name;
+    }
+
+    // Nor does a save make one.
+    TempConfigHome home;
+    KeyedApp app("cases");
+    const std::string huge(ProfileFormat::kMaxBytes, 'x');
+    EXPECT_FALSE(app.WriteProfileString("1.10", "Ext1", huge.c_str()));
+    EXPECT_EQ(home.Profile("cases"), std::nullopt);
 }
 
 TEST(Profile, SomethingElseWhereTheFileOrItsFolderShouldBeStaysAsItIs) {
