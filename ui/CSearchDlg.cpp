@@ -187,8 +187,8 @@ void CSearchDlg::OnFind() {
         if (failure != nullptr)
             AfxMessageBox(failure, MB_OK);
         // A stopped search looks finished but for the status line, which
-        // says so until the next Find.
-        if (work.StopRequested() || failure != nullptr)
+        // says so until the next Find. (Too few file handles search nothing.)
+        if (work.StopRequested() || failure == kOutOfMemory)
             status = "Search stopped: " + std::to_string(m_matches.GetCount()) + " files found";
     }
     m_statusText = status;

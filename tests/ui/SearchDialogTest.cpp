@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <filesystem>
 #include <functional>
+#include <sys/resource.h>
 
 using Texts = std::vector<std::string>;
 
@@ -284,4 +285,32 @@ TEST_F(SearchDialog, ADoubleClickOnALineOpensTheShownFile) {
     doubleClickLine(1);
     EXPECT_EQ(desktop.editorPaths, Texts{tree.Path("b.txt")});
     EXPECT_EQ(Text(IDC_COUNTER), "2 / 2");
+}
+
+// Regression: a search that could not have the descriptors it needs (the limit
+// on open files too low for a folder, its parent and a file) ended the
+// program. It is refused with one message box; the window stays as after an
+// empty search.
+TEST_F(SearchDialog, TooFewFileHandlesAreReportedAndTheWindowStays) {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    GTEST_SKIP() << "the sanitizers' own checks need free descriptors";
+#endif
+    tree.File("a.txt", "hit\n");
+    Browse(tree.Root());
+    rlimit saved;
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
+    rlim_t open = 0;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd"))
+        open += entry.path().filename() != "." ? 1 : 0;
+    rlimit lowered = saved;
+    lowered.rlim_cur = open + 1; // the listing's own descriptor is closed again
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &lowered), 0);
+    Type("hit");
+    Click(IDC_FIND);
+    ::setrlimit(RLIMIT_NOFILE, &saved);
+    EXPECT_EQ(BoxTexts(),
+              Texts{"Too few file handles to search: the limit on open files is too low"});
+    EXPECT_EQ(Text(IDC_COUNTER), "");
+    EXPECT_EQ(Text(IDC_STATUS_TEXT), "Waiting...");
+    EXPECT_EQ(dialog.GetModalResult(), -1);
 }
