@@ -2,8 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
-
-class SleepNotice;
+#include <functional>
 
 // Reads an open file block by block up to its end (a read error ends it too).
 // When the file's size at opening is known, a read that stops short at that
@@ -13,9 +12,8 @@ class BlockReader {
 public:
     static constexpr uint64_t kUnknownSize = UINT64_MAX;
 
-    // Tells `notice` around each read that has to wait for the disk (one
-    // whose data is not in memory yet); null reads without asking.
-    void NoticeDiskWaits(SleepNotice* notice) { m_diskWaits = notice; }
+    // Called, when set, before each read (a test holds reads back there).
+    void BeforeEachRead(const std::function<void()>* call) { m_beforeRead = call; }
 
     // Starts on another file.
     void Reset(int fd, uint64_t size = kUnknownSize);
@@ -25,10 +23,7 @@ public:
     bool Ended() const { return m_ended; }
 
 private:
-    // One read(), EINTR aside; negative on an error.
-    long ReadOnce(char* to, size_t room);
-
-    SleepNotice* m_diskWaits = nullptr;
+    const std::function<void()>* m_beforeRead = nullptr;
     int m_fd = -1;
     uint64_t m_size = kUnknownSize;
     uint64_t m_offset = 0;

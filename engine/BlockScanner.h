@@ -23,9 +23,9 @@ public:
                  size_t blockSize = 256 * 1024);
 
     // See BlockReader.
-    void NoticeDiskWaits(SleepNotice* notice) {
-        m_file.NoticeDiskWaits(notice);
-        m_reader.NoticeDiskWaits(notice);
+    void BeforeEachRead(const std::function<void()>* call) {
+        m_file.BeforeEachRead(call);
+        m_reader.BeforeEachRead(call);
     }
 
     // Adds the matching pieces of the open file to `record` and returns their

@@ -1,6 +1,5 @@
 #include "DescriptorBudget.h"
 
-#include "SleepNotice.h"
 #include "TooFewDescriptors.h"
 
 #include <algorithm>
@@ -74,17 +73,11 @@ void DescriptorBudget::Released() {
     m_released.notify_all();
 }
 
-void DescriptorBudget::WaitForRelease(uint64_t releases, SleepNotice* sleeping) {
-    if (sleeping)
-        sleeping->Sleeping();
-    {
-        std::unique_lock<std::mutex> lock(m_mutex);
-        m_waiting.fetch_add(1);
-        m_released.wait(lock, [&] { return m_releases.load() != releases || m_woken; });
-        m_waiting.fetch_sub(1);
-    }
-    if (sleeping)
-        sleeping->Woken();
+void DescriptorBudget::WaitForRelease(uint64_t releases) {
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_waiting.fetch_add(1);
+    m_released.wait(lock, [&] { return m_releases.load() != releases || m_woken; });
+    m_waiting.fetch_sub(1);
 }
 
 void DescriptorBudget::Wake() {

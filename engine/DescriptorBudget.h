@@ -6,8 +6,6 @@
 #include <cstdint>
 #include <mutex>
 
-class SleepNotice;
-
 // The descriptors a search may hold at once: the folders its walk keeps open
 // along its path and those that queued files pin until they are scanned
 // (counted by FolderHandle), and the files the scanning threads hold open.
@@ -55,9 +53,8 @@ public:
     // the count of descriptors let go of so far, to pass to WaitForRelease
     // before the open is tried again.
     uint64_t Releases() const { return m_releases.load(); }
-    // Sleeps until a folder or file is let go of after `releases`, or Wake(),
-    // telling `sleeping` when it does.
-    void WaitForRelease(uint64_t releases, SleepNotice* sleeping);
+    // Sleeps until a folder or file is let go of after `releases`, or Wake().
+    void WaitForRelease(uint64_t releases);
     // Ends every WaitForRelease: the search is stopping.
     void Wake();
 

@@ -35,7 +35,7 @@ public:
     bool Next(std::string_view& text);
 
     // See BlockReader.
-    void NoticeDiskWaits(SleepNotice* notice) { m_file.NoticeDiskWaits(notice); }
+    void BeforeEachRead(const std::function<void()>* call) { m_file.BeforeEachRead(call); }
 
 private:
     void Fill();

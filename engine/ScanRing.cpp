@@ -1,7 +1,6 @@
 #include "ScanRing.h"
 
 #include "SearchHooks.h"
-#include "SleepNotice.h"
 
 #include <algorithm>
 
@@ -60,9 +59,7 @@ bool ScanRing::MayGoOn(const ScanSlot& slot) const {
            m_stopped.load();
 }
 
-void ScanRing::WaitToGoOn(const ScanSlot& slot, SleepNotice* sleeping) {
-    if (sleeping)
-        sleeping->Sleeping();
+void ScanRing::WaitToGoOn(const ScanSlot& slot) {
     m_pacing.fetch_add(1);
     for (;;) {
         const uint32_t paced = m_paced.load();
@@ -71,8 +68,6 @@ void ScanRing::WaitToGoOn(const ScanSlot& slot, SleepNotice* sleeping) {
         m_paced.wait(paced);
     }
     m_pacing.fetch_sub(1);
-    if (sleeping)
-        sleeping->Woken();
 }
 
 void ScanRing::Stop() {
@@ -95,26 +90,18 @@ void ScanRing::Close() {
     m_produced.notify_all();
 }
 
-ScanSlot* ScanRing::Claim(Run& run, SleepNotice* sleeping) {
+ScanSlot* ScanRing::Claim(Run& run) {
     uint64_t position = run.next;
     if (position < run.end) {
         ++run.next;
     } else {
         position = m_claimed.fetch_add(1);
         uint64_t produced;
-        bool slept = false;
         while (((produced = m_produced.load(std::memory_order_acquire)) & ~kClosed) <= position) {
             if (produced & kClosed)
-                break;
-            if (sleeping && !slept)
-                sleeping->Sleeping();
-            slept = true;
+                return nullptr;
             m_produced.wait(produced, std::memory_order_acquire);
         }
-        if (sleeping && slept)
-            sleeping->Woken();
-        if ((produced & ~kClosed) <= position)
-            return nullptr;
         Extend(position, produced & ~kClosed, run);
     }
     if (m_hooks && m_hooks->claimed)

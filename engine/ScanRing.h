@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <vector>
 
-class SleepNotice;
 struct SearchHooks;
 
 // One file on its way from the walker through a scanning thread to the owner,
@@ -104,15 +103,14 @@ public:
         uint64_t next = 0; // the next item of the run
         uint64_t end = 0;  // past its last
     };
-    // A thread that sleeps for an item tells `sleeping` when it does.
-    ScanSlot* Claim(Run& run, SleepNotice* sleeping = nullptr);
+    ScanSlot* Claim(Run& run);
     void Done(ScanSlot& slot);
     // Between the blocks of a scan: counts what the slot's record holds now
     // among the records in flight, and says whether its scan may go on.
     void Count(ScanSlot& slot);
     bool MayGoOn(const ScanSlot& slot) const;
-    // Sleeps until MayGoOn(slot), telling `sleeping` when it does.
-    void WaitToGoOn(const ScanSlot& slot, SleepNotice* sleeping = nullptr);
+    // Sleeps until MayGoOn(slot).
+    void WaitToGoOn(const ScanSlot& slot);
     size_t RecordBytes() const { return m_recordBytes.load(); }
 
 private:

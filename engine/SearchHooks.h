@@ -19,6 +19,6 @@ struct SearchHooks {
     std::function<void(uint64_t position)> claimed;
     // Any thread is about to open the file at `path`.
     std::function<void(const std::string& path)> opening;
-    // A scanning thread is about to wait for the disk to answer a read.
+    // A scanning thread is about to read a block of a file.
     std::function<void()> reading;
 };

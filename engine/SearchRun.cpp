@@ -3,14 +3,12 @@
 #include "BlockScanner.h"
 #include "DescriptorBudget.h"
 #include "FolderSearch.h"
-#include "ProcessorPermits.h"
 #include "ScanRing.h"
 #include "SearchHooks.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <deque>
-#include <optional>
 #include <sched.h>
 #include <thread>
 #include <unistd.h>
@@ -24,23 +22,6 @@ unsigned ProcessorCount() {
         return static_cast<unsigned>(std::max(CPU_COUNT(&set), 1));
     return std::max(std::thread::hardware_concurrency(), 1u);
 }
-
-// A read that waits for the disk lets another thread use the processor.
-class DiskWaits : public SleepNotice {
-public:
-    DiskWaits(ProcessorPermits& permits, const SearchHooks* hooks)
-        : m_permits(permits), m_hooks(hooks) {}
-    void Sleeping() override {
-        m_permits.Sleeping();
-        if (m_hooks && m_hooks->reading)
-            m_hooks->reading();
-    }
-    void Woken() override { m_permits.Woken(); }
-
-private:
-    ProcessorPermits& m_permits;
-    const SearchHooks* m_hooks;
-};
 
 // Closes a scanned file, counting it out of the search's descriptors.
 class OpenFile {
@@ -77,18 +58,16 @@ bool SearchRun::Dropped(const WalkItem& file) const {
 
 bool SearchRun::Run(const std::string& startFolder) {
     // By default more threads read files than there are processors, so that
-    // files that are not in memory yet keep the disk busy; no more scan at
-    // once than there are processors.
-    const unsigned processors = ProcessorCount();
-    const unsigned wanted = std::min(
-        m_tuning.threads > 0 ? m_tuning.threads : std::max(processors, SearchTuning::kDiskReaders),
-        SearchTuning::kMaxThreads);
+    // files that are not in memory yet keep the disk busy.
+    const unsigned wanted =
+        std::min(m_tuning.threads > 0 ? m_tuning.threads
+                                      : std::max(ProcessorCount(), SearchTuning::kDiskReaders),
+                 SearchTuning::kMaxThreads);
     const DescriptorBudget::Share share = DescriptorBudget::ForSearch(wanted);
     FolderWalker walker(startFolder, FolderSearch::BuildMasks(m_options), share.folders);
     m_budget = &walker.Budget();
-    const unsigned permits = m_tuning.threads > 0 ? share.threads : processors;
     const bool found =
-        share.threads == 1 ? RunSequential(walker) : RunParallel(walker, share.threads, permits);
+        share.threads == 1 ? RunSequential(walker) : RunParallel(walker, share.threads);
     m_observer.OnWaiting(); // nothing further will come
     return found;
 }
@@ -101,7 +80,7 @@ void SearchRun::Scan(BlockScanner& scanner, ScanSlot& slot, FolderWalker* walker
         ~LetGo() { item.folder.reset(); }
     } letGo{item};
     if (m_ring && !m_ring->MayGoOn(slot))
-        m_ring->WaitToGoOn(slot, m_permits);
+        m_ring->WaitToGoOn(slot);
     if (Dropped(item))
         return;
     if (m_tuning.hooks && m_tuning.hooks->opening)
@@ -133,7 +112,7 @@ void SearchRun::Open(ScanSlot& slot, int& fd, uint64_t& size, FolderWalker* walk
             continue;
         if (m_budget->FilesOpen() == 0)
             return;
-        m_budget->WaitForRelease(releases, m_permits);
+        m_budget->WaitForRelease(releases);
         if (Dropped(item)) {
             slot.open = FolderListing::OpenResult::Skipped;
             return;
@@ -148,7 +127,7 @@ bool SearchRun::GoOn(ScanSlot& slot) {
             // A scan that waits does not count as one that lets go of its
             // file soon.
             m_budget->FileClosed();
-            m_ring->WaitToGoOn(slot, m_permits);
+            m_ring->WaitToGoOn(slot);
             m_budget->FileOpened();
         }
     }
@@ -206,19 +185,11 @@ bool SearchRun::RunSequential(FolderWalker& walker) {
 
 // Threads that cannot be made leave the work to those that could, and with
 // none the search runs on this thread alone.
-bool SearchRun::RunParallel(FolderWalker& walker, unsigned readers, unsigned permits) {
+bool SearchRun::RunParallel(FolderWalker& walker, unsigned readers) {
     const size_t slots = m_tuning.ringSlots > 0 ? m_tuning.ringSlots : 1024 + 256 * readers;
     ScanRing ring(slots, readers, m_tuning.hooks,
                   m_tuning.recordBytes > 0 ? m_tuning.recordBytes : ScanRing::kRecordBytes);
     m_ring = &ring;
-    std::optional<ProcessorPermits> processors;
-    std::optional<DiskWaits> diskWaits;
-    if (permits < readers) {
-        processors.emplace(permits);
-        diskWaits.emplace(*processors, m_tuning.hooks);
-        m_permits = &*processors;
-        m_diskWaits = &*diskWaits;
-    }
     std::vector<std::thread> scanning;
     scanning.reserve(readers);
     try {
@@ -231,8 +202,6 @@ bool SearchRun::RunParallel(FolderWalker& walker, unsigned readers, unsigned per
         // std::system_error, or std::bad_alloc for the thread's own state.
         if (scanning.empty()) {
             m_ring = nullptr;
-            m_permits = nullptr;
-            m_diskWaits = nullptr;
             return RunSequential(walker);
         }
     }
@@ -247,8 +216,6 @@ bool SearchRun::RunParallel(FolderWalker& walker, unsigned readers, unsigned per
     ring.Stop();
     ring.Close();
     m_budget->Wake();
-    if (m_permits)
-        m_permits->Stop();
     for (std::thread& thread : scanning)
         thread.join();
     if (m_failure)
@@ -257,28 +224,17 @@ bool SearchRun::RunParallel(FolderWalker& walker, unsigned readers, unsigned per
 }
 
 void SearchRun::ScanFiles() {
-    // A thread holds a permit, when there are permits, except while it sleeps.
-    struct Permit {
-        ProcessorPermits* permits;
-        explicit Permit(ProcessorPermits* p) : permits(p) {
-            if (permits)
-                permits->Acquire();
-        }
-        ~Permit() {
-            if (permits)
-                permits->Release();
-        }
-    } permit(m_permits);
     std::unique_ptr<BlockScanner> scanner;
     try {
         scanner = std::make_unique<BlockScanner>(m_pattern, m_options.IgnoreCaps != 0,
                                                  m_tuning.prefilter);
-        scanner->NoticeDiskWaits(m_diskWaits);
+        if (m_tuning.hooks && m_tuning.hooks->reading)
+            scanner->BeforeEachRead(&m_tuning.hooks->reading);
     } catch (...) {
         Fail();
     }
     ScanRing::Run run;
-    while (ScanSlot* slot = m_ring->Claim(run, m_permits)) {
+    while (ScanSlot* slot = m_ring->Claim(run)) {
         try {
             if (scanner)
                 Scan(*scanner, *slot, nullptr);
@@ -288,8 +244,6 @@ void SearchRun::ScanFiles() {
             Fail();
         }
         m_ring->Done(*slot);
-        if (m_permits)
-            m_permits->Yield();
     }
 }
 
@@ -302,8 +256,6 @@ void SearchRun::Fail() {
     m_stop = true;
     m_ring->Stop();
     m_budget->Wake();
-    if (m_permits)
-        m_permits->Stop();
 }
 
 // This thread walks ahead of the scanning threads, handing files to them

@@ -16,9 +16,7 @@
 #include <string_view>
 
 class BlockScanner;
-class ProcessorPermits;
 class ScanRing;
-class SleepNotice;
 struct ScanSlot;
 
 // The search: all walks over one listing of the tree, files scanned by a pool
@@ -43,9 +41,8 @@ private:
     // or its folder lies past the limit.
     bool Dropped(const WalkItem& file) const;
     bool RunSequential(FolderWalker& walker);
-    // `readers` threads open and read files; with permits, at most that many
-    // of them scan at once.
-    bool RunParallel(FolderWalker& walker, unsigned readers, unsigned permits);
+    // `readers` threads open, read and scan files.
+    bool RunParallel(FolderWalker& walker, unsigned readers);
     // The owner's part of a parallel search: walks, hands files to the
     // scanning threads and commits.
     bool Commit(FolderWalker& walker);
@@ -80,12 +77,10 @@ private:
     std::atomic<bool> m_stop{false};
     std::mutex m_failureMutex;
     std::exception_ptr m_failure; // guarded by m_failureMutex
-    // While Run runs: the walk's descriptors; and in a parallel search the
-    // ring, and the permits when more threads read than scan at once.
+    // While Run runs: the walk's descriptors, and in a parallel search the
+    // ring.
     DescriptorBudget* m_budget = nullptr;
     ScanRing* m_ring = nullptr;
-    ProcessorPermits* m_permits = nullptr;
-    SleepNotice* m_diskWaits = nullptr;
 };
 
 // Runs a whole search from `startFolder`, reporting to `observer`; true when

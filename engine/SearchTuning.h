@@ -10,15 +10,16 @@ struct SearchTuning {
     // More scanning threads than this gain nothing and cost memory.
     static constexpr unsigned kMaxThreads = 64;
 
-    // By default, threads that read files while as many others as there are
-    // processors scan: the reads in flight that keep a disk busy.
+    // The threads of a search by default: the reads in flight that keep a
+    // disk busy when the files are not in memory yet. (Fewer leave the disk
+    // idle; more gain nothing there and cost time when the files are in
+    // memory.)
     static constexpr unsigned kDiskReaders = 16;
 
     // Threads that open, read and scan files; with 1 everything runs on the
     // calling thread. 0 = kDiskReaders, or one per processor where there are
-    // more processors, of which no more scan at once than there are
-    // processors. At most kMaxThreads are used, and fewer when the limit on
-    // open descriptors is low.
+    // more processors. At most kMaxThreads are used, and fewer when the limit
+    // on open descriptors is low.
     unsigned threads = 0;
     // Slots of the ring that hands files to the scanning threads; 0 = 1,024
     // plus 256 per thread.

@@ -48,9 +48,8 @@ std::string Usage() {
            "                     when the limit on open files is low; by default " +
            std::to_string(SearchTuning::kDiskReaders) +
            "\n"
-           "                     (or one per processor, if more) read files, so that a\n"
-           "                     disk gets many reads at once, and no more of them search\n"
-           "                     at once than there are processors\n"
+           "                     (or one per processor, if more), so that a disk gets\n"
+           "                     many reads at once when the files are not in memory\n"
            "  --progress         report each folder entered on standard error: "
            "\"Searching PATH\"\n"
            "  --help             this text\n"
