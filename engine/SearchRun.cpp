@@ -4,11 +4,14 @@
 #include "DescriptorBudget.h"
 #include "FolderSearch.h"
 #include "ScanRing.h"
+#include "ScanThread.h"
 #include "SearchHooks.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <deque>
+#include <functional>
+#include <memory>
 #include <sched.h>
 #include <thread>
 #include <unistd.h>
@@ -190,13 +193,14 @@ bool SearchRun::RunParallel(FolderWalker& walker, unsigned readers) {
     ScanRing ring(slots, readers, m_tuning.hooks,
                   m_tuning.recordBytes > 0 ? m_tuning.recordBytes : ScanRing::kRecordBytes);
     m_ring = &ring;
-    std::vector<std::thread> scanning;
+    const std::function<void()> scan = [this] { ScanFiles(); };
+    std::vector<std::unique_ptr<ScanThread>> scanning;
     scanning.reserve(readers);
     try {
         for (unsigned t = 0; t < readers; ++t) {
             if (m_tuning.hooks && m_tuning.hooks->starting)
                 m_tuning.hooks->starting(t);
-            scanning.emplace_back([this] { ScanFiles(); });
+            scanning.push_back(std::make_unique<ScanThread>(scan));
         }
     } catch (...) {
         // std::system_error, or std::bad_alloc for the thread's own state.
@@ -216,8 +220,7 @@ bool SearchRun::RunParallel(FolderWalker& walker, unsigned readers) {
     ring.Stop();
     ring.Close();
     m_budget->Wake();
-    for (std::thread& thread : scanning)
-        thread.join();
+    scanning.clear(); // waits for every thread to end
     if (m_failure)
         std::rethrow_exception(m_failure);
     return found;
