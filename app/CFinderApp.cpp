@@ -1,10 +1,10 @@
-#include "CFinderApp.h"
+#include "app/CFinderApp.h"
 
-#include "CCommandLineInfo.h"
-#include "CSearchDlg.h"
-#include "CTipOfDayDlg.h"
-#include "OptionsStore.h"
-#include "Resource.h"
+#include "dialogs/CTipOfDayDlg.h"
+#include "dialogs/OptionsStore.h"
+#include "framework/window/CCommandLineInfo.h"
+#include "res/Resource.h"
+#include "ui/CSearchDlg.h"
 
 const CommandMap& CFinderApp::GetCommandMap() const {
     static const CommandMap map = CommandMap::Of<CFinderApp>({

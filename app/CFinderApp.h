@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CWinApp.h"
+#include "framework/window/CWinApp.h"
 
 // The application object: puts the profile under "Tarnwick\VO Dizuzi",
 // stores the first-run options, offers the Tip of the Day, then runs the main

@@ -1,4 +1,4 @@
-#include "CBannerFont.h"
+#include "controls/CBannerFont.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CFont.h"
+#include "framework/paint/CFont.h"
 
 #include <string>
 

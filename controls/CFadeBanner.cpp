@@ -1,9 +1,9 @@
-#include "CFadeBanner.h"
+#include "controls/CFadeBanner.h"
 
-#include "COffscreenDC.h"
-#include "CPaintDC.h"
-#include "SysColor.h"
-#include "TickCount.h"
+#include "controls/COffscreenDC.h"
+#include "framework/paint/SysColor.h"
+#include "framework/window/CPaintDC.h"
+#include "framework/window/TickCount.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CBannerFont.h"
-#include "CRect.h"
-#include "CStatic.h"
-#include "GdiDefs.h"
+#include "controls/CBannerFont.h"
+#include "framework/paint/GdiDefs.h"
+#include "framework/stdcontrols/CStatic.h"
+#include "framework/types/CRect.h"
 
 #include <string>
 

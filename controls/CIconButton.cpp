@@ -1,9 +1,9 @@
-#include "CIconButton.h"
+#include "controls/CIconButton.h"
 
-#include "CClientDC.h"
-#include "CPen.h"
-#include "Icons.h"
-#include "SysColor.h"
+#include "framework/paint/CPen.h"
+#include "framework/paint/Icons.h"
+#include "framework/paint/SysColor.h"
+#include "framework/window/CClientDC.h"
 
 namespace {
 constexpr UINT_PTR kTipId = 1;

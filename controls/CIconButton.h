@@ -1,10 +1,10 @@
 #pragma once
 
-#include "CBitmap.h"
-#include "CButton.h"
-#include "CDC.h"
-#include "CToolTipCtrl.h"
-#include "Cursors.h"
+#include "framework/paint/CBitmap.h"
+#include "framework/paint/CDC.h"
+#include "framework/paint/Cursors.h"
+#include "framework/stdcontrols/CButton.h"
+#include "framework/stdcontrols/CToolTipCtrl.h"
 
 #include <string>
 

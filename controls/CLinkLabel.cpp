@@ -1,7 +1,7 @@
-#include "CLinkLabel.h"
+#include "controls/CLinkLabel.h"
 
-#include "DesktopServices.h"
-#include "Resource.h"
+#include "framework/desktop/DesktopServices.h"
+#include "res/Resource.h"
 
 #include <string>
 #include <system_error>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CFont.h"
-#include "CStatic.h"
-#include "Cursors.h"
+#include "framework/paint/CFont.h"
+#include "framework/paint/Cursors.h"
+#include "framework/stdcontrols/CStatic.h"
 
 // Asks a link label to make its link font (posted to itself when attached).
 constexpr UINT WM_LINK_MAKEFONT = WM_APP + 1;

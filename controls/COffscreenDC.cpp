@@ -1,4 +1,4 @@
-#include "COffscreenDC.h"
+#include "controls/COffscreenDC.h"
 
 COffscreenDC::COffscreenDC(CDC* pDC, const CRect& area)
     : m_target(pDC), m_area(area), m_isMemory(!pDC->IsPrinting()) {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CBitmap.h"
-#include "CDC.h"
-#include "CRect.h"
+#include "framework/paint/CBitmap.h"
+#include "framework/paint/CDC.h"
+#include "framework/types/CRect.h"
 
 // A device context for painting without flicker: made on the stack in a
 // paint handler over the real target context, it takes all the drawing of

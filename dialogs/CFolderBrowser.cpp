@@ -1,8 +1,8 @@
-#include "CFolderBrowser.h"
+#include "dialogs/CFolderBrowser.h"
 
-#include "DesktopServices.h"
-#include "FolderChooserWindow.h"
-#include "Resource.h"
+#include "framework/desktop/DesktopServices.h"
+#include "framework/desktop/FolderChooserWindow.h"
+#include "res/Resource.h"
 
 namespace {
 constexpr size_t kShownLength = 35;

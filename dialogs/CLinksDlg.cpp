@@ -1,9 +1,9 @@
-#include "CLinksDlg.h"
+#include "dialogs/CLinksDlg.h"
 
-#include "DDX.h"
-#include "MakerBanner.h"
-#include "Product.h"
-#include "Resource.h"
+#include "dialogs/MakerBanner.h"
+#include "framework/dialog/DDX.h"
+#include "res/Product.h"
+#include "res/Resource.h"
 
 namespace {
 constexpr int kMaxText = 100;

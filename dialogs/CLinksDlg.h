@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CDialog.h"
-#include "CFadeBanner.h"
-#include "CIconButton.h"
-#include "CLinkLabel.h"
+#include "controls/CFadeBanner.h"
+#include "controls/CIconButton.h"
+#include "controls/CLinkLabel.h"
+#include "framework/dialog/CDialog.h"
 
 #include <string>
 

@@ -1,9 +1,9 @@
-#include "COptionsDlg.h"
+#include "dialogs/COptionsDlg.h"
 
-#include "CWinApp.h"
-#include "DDX.h"
-#include "OptionsStore.h"
-#include "Resource.h"
+#include "dialogs/OptionsStore.h"
+#include "framework/dialog/DDX.h"
+#include "framework/window/CWinApp.h"
+#include "res/Resource.h"
 
 #include <utility>
 

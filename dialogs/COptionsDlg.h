@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CDialog.h"
-#include "CIconButton.h"
-#include "SearchOptions.h"
+#include "controls/CIconButton.h"
+#include "engine/SearchOptions.h"
+#include "framework/dialog/CDialog.h"
 
 #include <string>
 #include <vector>

@@ -1,12 +1,12 @@
-#include "CTipOfDayDlg.h"
+#include "dialogs/CTipOfDayDlg.h"
 
-#include "AfxMessageBox.h"
-#include "CPaintDC.h"
-#include "CWinApp.h"
-#include "DDX.h"
-#include "Resource.h"
-#include "ResourceTable.h"
-#include "TipsFile.h"
+#include "dialogs/TipsFile.h"
+#include "framework/dialog/AfxMessageBox.h"
+#include "framework/dialog/DDX.h"
+#include "framework/dialog/ResourceTable.h"
+#include "framework/window/CPaintDC.h"
+#include "framework/window/CWinApp.h"
+#include "res/Resource.h"
 
 namespace {
 constexpr const char* kSection = "Tip";

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CDialog.h"
-#include "CIconButton.h"
+#include "controls/CIconButton.h"
+#include "framework/dialog/CDialog.h"
 
 #include <cstdio>
 #include <string>

@@ -1,6 +1,6 @@
-#include "MakerBanner.h"
+#include "dialogs/MakerBanner.h"
 
-#include "CFadeBanner.h"
+#include "controls/CFadeBanner.h"
 
 namespace {
 constexpr COLORREF kDarkBlue = RGB(0, 72, 176);

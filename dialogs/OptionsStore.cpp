@@ -1,7 +1,7 @@
-#include "OptionsStore.h"
+#include "dialogs/OptionsStore.h"
 
-#include "CWinApp.h"
-#include "ProfileBatch.h"
+#include "framework/window/CWinApp.h"
+#include "framework/window/ProfileBatch.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "TipsFile.h"
+#include "dialogs/TipsFile.h"
 
 #include <cstring>
 #include <ctime>

@@ -1,4 +1,4 @@
-#include "BlockReader.h"
+#include "engine/BlockReader.h"
 
 #include <cerrno>
 #include <unistd.h>

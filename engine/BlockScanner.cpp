@@ -1,4 +1,4 @@
-#include "BlockScanner.h"
+#include "engine/BlockScanner.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "BlockReader.h"
-#include "ByteFinder.h"
-#include "LineMatcher.h"
-#include "LineReader.h"
-#include "MatchRecord.h"
-#include "PatternLiteral.h"
+#include "engine/BlockReader.h"
+#include "engine/ByteFinder.h"
+#include "engine/LineMatcher.h"
+#include "engine/LineReader.h"
+#include "engine/MatchRecord.h"
+#include "engine/PatternLiteral.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,6 +1,6 @@
-#include "DescriptorBudget.h"
+#include "engine/DescriptorBudget.h"
 
-#include "TooFewDescriptors.h"
+#include "engine/TooFewDescriptors.h"
 
 #include <algorithm>
 #include <cstring>

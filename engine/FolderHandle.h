@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DescriptorBudget.h"
+#include "engine/DescriptorBudget.h"
 
 #include <unistd.h>
 

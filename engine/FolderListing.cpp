@@ -1,6 +1,6 @@
-#include "FolderListing.h"
+#include "engine/FolderListing.h"
 
-#include "NameOrder.h"
+#include "common/NameOrder.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,9 +1,9 @@
-#include "FolderSearch.h"
+#include "engine/FolderSearch.h"
 
-#include "DescriptorBudget.h"
-#include "FolderListing.h"
-#include "FolderWalker.h"
-#include "LineReader.h"
+#include "engine/DescriptorBudget.h"
+#include "engine/FolderListing.h"
+#include "engine/FolderWalker.h"
+#include "engine/LineReader.h"
 
 #include <cerrno>
 #include <memory>

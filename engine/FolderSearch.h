@@ -1,9 +1,9 @@
 #pragma once
 
-#include "LineMatcher.h"
-#include "MatchList.h"
-#include "SearchObserver.h"
-#include "SearchOptions.h"
+#include "engine/LineMatcher.h"
+#include "engine/MatchList.h"
+#include "engine/SearchObserver.h"
+#include "engine/SearchOptions.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
-#include "FolderWalker.h"
+#include "engine/FolderWalker.h"
 
-#include "PathText.h"
-#include "StartFolder.h"
+#include "engine/PathText.h"
+#include "engine/StartFolder.h"
 
 #include <algorithm>
 #include <cerrno>

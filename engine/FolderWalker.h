@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DescriptorBudget.h"
-#include "FolderHandle.h"
-#include "WalkItem.h"
+#include "engine/DescriptorBudget.h"
+#include "engine/FolderHandle.h"
+#include "engine/WalkItem.h"
 
 #include <atomic>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "LineMatcher.h"
+#include "engine/LineMatcher.h"
 
 #include <algorithm>
 #include <cstring>

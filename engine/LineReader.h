@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BlockReader.h"
+#include "engine/BlockReader.h"
 
 #include <cstddef>
 #include <cstdint>

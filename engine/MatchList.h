@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MatchRecord.h"
+#include "engine/MatchRecord.h"
 
 #include <memory>
 #include <vector>

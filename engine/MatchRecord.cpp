@@ -1,4 +1,4 @@
-#include "MatchRecord.h"
+#include "engine/MatchRecord.h"
 
 namespace {
 // Buffers up to this size stay with a record that is emptied.

@@ -1,4 +1,4 @@
-#include "PatternLiteral.h"
+#include "engine/PatternLiteral.h"
 
 #include <vector>
 

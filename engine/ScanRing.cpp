@@ -1,6 +1,6 @@
-#include "ScanRing.h"
+#include "engine/ScanRing.h"
 
-#include "SearchHooks.h"
+#include "engine/SearchHooks.h"
 
 #include <algorithm>
 

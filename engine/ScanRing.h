@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FolderListing.h"
-#include "MatchRecord.h"
-#include "WalkItem.h"
+#include "engine/FolderListing.h"
+#include "engine/MatchRecord.h"
+#include "engine/WalkItem.h"
 
 #include <atomic>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "ScanThread.h"
+#include "engine/ScanThread.h"
 
 #include <system_error>
 

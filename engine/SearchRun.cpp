@@ -1,11 +1,11 @@
-#include "SearchRun.h"
+#include "engine/SearchRun.h"
 
-#include "BlockScanner.h"
-#include "DescriptorBudget.h"
-#include "FolderSearch.h"
-#include "ScanRing.h"
-#include "ScanThread.h"
-#include "SearchHooks.h"
+#include "engine/BlockScanner.h"
+#include "engine/DescriptorBudget.h"
+#include "engine/FolderSearch.h"
+#include "engine/ScanRing.h"
+#include "engine/ScanThread.h"
+#include "engine/SearchHooks.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "FolderWalker.h"
-#include "MatchList.h"
-#include "SearchObserver.h"
-#include "SearchOptions.h"
-#include "SearchTuning.h"
-#include "StatusPathBuilder.h"
-#include "TooFewDescriptors.h"
+#include "engine/FolderWalker.h"
+#include "engine/MatchList.h"
+#include "engine/SearchObserver.h"
+#include "engine/SearchOptions.h"
+#include "engine/SearchTuning.h"
+#include "engine/StatusPathBuilder.h"
+#include "engine/TooFewDescriptors.h"
 
 #include <atomic>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "StartFolder.h"
+#include "engine/StartFolder.h"
 
 #include <fcntl.h>
 #include <unistd.h>

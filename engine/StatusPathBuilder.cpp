@@ -1,4 +1,4 @@
-#include "StatusPathBuilder.h"
+#include "engine/StatusPathBuilder.h"
 
 #include <algorithm>
 

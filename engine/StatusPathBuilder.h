@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WalkPath.h"
+#include "engine/WalkPath.h"
 
 #include <memory>
 #include <string>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FolderHandle.h"
-#include "FolderListing.h"
-#include "WalkPath.h"
+#include "engine/FolderHandle.h"
+#include "engine/FolderListing.h"
+#include "engine/WalkPath.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "WalkPath.h"
+#include "engine/WalkPath.h"
 
 #include <cstring>
 

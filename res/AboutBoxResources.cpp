@@ -1,8 +1,8 @@
-#include "AboutBoxResources.h"
+#include "res/AboutBoxResources.h"
 
-#include "Product.h"
-#include "Resource.h"
-#include "WinStyles.h"
+#include "framework/types/WinStyles.h"
+#include "res/Product.h"
+#include "res/Resource.h"
 
 #include <string>
 

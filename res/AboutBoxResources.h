@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DialogTemplate.h"
+#include "framework/dialog/DialogTemplate.h"
 
 // The About box's template (IDD_ABOUTBOX).
 DialogTemplate AboutBoxTemplate();

@@ -1,8 +1,8 @@
-#include "MainDialogResources.h"
+#include "res/MainDialogResources.h"
 
-#include "Resource.h"
-#include "WinMessages.h"
-#include "WinStyles.h"
+#include "framework/types/WinMessages.h"
+#include "framework/types/WinStyles.h"
+#include "res/Resource.h"
 
 namespace {
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;

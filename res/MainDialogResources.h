@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AcceleratorTable.h"
-#include "DialogTemplate.h"
-#include "MenuTemplate.h"
+#include "framework/dialog/AcceleratorTable.h"
+#include "framework/dialog/DialogTemplate.h"
+#include "framework/dialog/MenuTemplate.h"
 
 // The main search dialog's template (IDD_VODIZUZI_DIALOG), its menu
 // (IDR_MAIN_MENU) and its keys (IDR_MAIN_ACCEL).

@@ -1,7 +1,7 @@
-#include "OptionsDialogResources.h"
+#include "res/OptionsDialogResources.h"
 
-#include "Resource.h"
-#include "WinStyles.h"
+#include "framework/types/WinStyles.h"
+#include "res/Resource.h"
 
 namespace {
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DialogTemplate.h"
+#include "framework/dialog/DialogTemplate.h"
 
 // The Options dialog's template (IDD_OPTIONS).
 DialogTemplate OptionsDialogTemplate();

@@ -1,12 +1,12 @@
-#include "RegisterResources.h"
+#include "res/RegisterResources.h"
 
-#include "AboutBoxResources.h"
-#include "MainDialogResources.h"
-#include "OptionsDialogResources.h"
-#include "ResourceTable.h"
-#include "StringTable.h"
-#include "TipDialogResources.h"
-#include "WebLinksResources.h"
+#include "framework/dialog/ResourceTable.h"
+#include "res/AboutBoxResources.h"
+#include "res/MainDialogResources.h"
+#include "res/OptionsDialogResources.h"
+#include "res/StringTable.h"
+#include "res/TipDialogResources.h"
+#include "res/WebLinksResources.h"
 
 void RegisterResources() {
     ResourceTable::AddMenu(MainMenuTemplate());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WinDefs.h"
+#include "framework/types/WinDefs.h"
 
 // Resource ids: dialog templates, menus, icons, cursor, bitmap and strings,
 // then the ids of the controls and commands the dialogs use.

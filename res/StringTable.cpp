@@ -1,6 +1,6 @@
-#include "StringTable.h"
+#include "res/StringTable.h"
 
-#include "Resource.h"
+#include "res/Resource.h"
 
 std::vector<std::pair<UINT, std::string>> StringTable() {
     return {

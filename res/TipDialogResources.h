@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DialogTemplate.h"
+#include "framework/dialog/DialogTemplate.h"
 
 // The Tip of the Day's template (IDD_TIP).
 DialogTemplate TipDialogTemplate();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DialogTemplate.h"
+#include "framework/dialog/DialogTemplate.h"
 
 // The Web Links dialog's template (IDD_WEBLINKS).
 DialogTemplate WebLinksTemplate();

@@ -1,9 +1,9 @@
-#include "FindCommand.h"
+#include "tools/FindCommand.h"
 
-#include "OutputStream.h"
-#include "RecordPrinter.h"
-#include "SearchRun.h"
-#include "StartFolder.h"
+#include "engine/SearchRun.h"
+#include "engine/StartFolder.h"
+#include "tools/OutputStream.h"
+#include "tools/RecordPrinter.h"
 
 #include <atomic>
 #include <cctype>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SearchOptions.h"
-#include "SearchTuning.h"
+#include "engine/SearchOptions.h"
+#include "engine/SearchTuning.h"
 
 #include <cstdio>
 #include <string>

@@ -1,4 +1,4 @@
-#include "OutputStream.h"
+#include "tools/OutputStream.h"
 
 #include <cerrno>
 #include <cstring>

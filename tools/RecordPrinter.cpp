@@ -1,6 +1,6 @@
-#include "RecordPrinter.h"
+#include "tools/RecordPrinter.h"
 
-#include "MatchRecord.h"
+#include "engine/MatchRecord.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "OutputStream.h"
-#include "SearchObserver.h"
+#include "engine/SearchObserver.h"
+#include "tools/OutputStream.h"
 
 #include <atomic>
 #include <cstdio>

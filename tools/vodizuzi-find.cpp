@@ -1,4 +1,4 @@
-#include "FindCommand.h"
+#include "tools/FindCommand.h"
 
 #include <csignal>
 #include <cstdio>

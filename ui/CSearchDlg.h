@@ -1,11 +1,11 @@
 #pragma once
 
-#include "AcceleratorTable.h"
-#include "CDialog.h"
-#include "CIconButton.h"
-#include "CListBox.h"
-#include "MatchList.h"
-#include "SearchOptions.h"
+#include "controls/CIconButton.h"
+#include "engine/MatchList.h"
+#include "engine/SearchOptions.h"
+#include "framework/dialog/AcceleratorTable.h"
+#include "framework/dialog/CDialog.h"
+#include "framework/stdcontrols/CListBox.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "SearchRelay.h"
+#include "ui/SearchRelay.h"
 
-#include "CBackgroundWork.h"
+#include "framework/window/CBackgroundWork.h"
 
 SearchRelay::SearchRelay(CBackgroundWork& work, std::function<void()> showOpenError)
     : m_work(work), m_showOpenError(std::move(showOpenError)) {}

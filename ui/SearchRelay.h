@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SearchObserver.h"
+#include "engine/SearchObserver.h"
 
 #include <atomic>
 #include <functional>

@@ -1,6 +1,6 @@
-#include "DesktopServices.h"
+#include "framework/desktop/DesktopServices.h"
 
-#include "StandardDesktopServices.h"
+#include "framework/desktop/internal/StandardDesktopServices.h"
 
 DesktopServices* DesktopServices::s_installed = nullptr;
 

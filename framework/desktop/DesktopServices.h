@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FolderChooserEvents.h"
+#include "framework/desktop/FolderChooserEvents.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FolderChooserWindow.h"
+#include "framework/desktop/FolderChooserWindow.h"
 
 #include <functional>
 #include <string>

@@ -1,7 +1,7 @@
-#include "Accelerators.h"
+#include "framework/dialog/Accelerators.h"
 
-#include "CWnd.h"
-#include "ResourceTable.h"
+#include "framework/dialog/ResourceTable.h"
+#include "framework/window/CWnd.h"
 
 HACCEL LoadAccelerators(UINT id) {
     return ResourceTable::FindAccelerators(id);

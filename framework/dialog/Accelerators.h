@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AcceleratorTable.h"
-#include "WinMessages.h"
+#include "framework/dialog/AcceleratorTable.h"
+#include "framework/types/WinMessages.h"
 
 // Accelerator table `id` of the resource table; null when it is missing.
 HACCEL LoadAccelerators(UINT id);

@@ -1,9 +1,9 @@
-#include "AfxMessageBox.h"
+#include "framework/dialog/AfxMessageBox.h"
 
-#include "ByteText.h"
-#include "CWinApp.h"
-#include "MessageBoxHook.h"
-#include "ResourceTable.h"
+#include "framework/dialog/MessageBoxHook.h"
+#include "framework/dialog/ResourceTable.h"
+#include "framework/types/ByteText.h"
+#include "framework/window/CWinApp.h"
 
 #include <QApplication>
 #include <QMessageBox>

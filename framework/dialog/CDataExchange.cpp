@@ -1,7 +1,7 @@
-#include "CDataExchange.h"
+#include "framework/dialog/CDataExchange.h"
 
-#include "CWnd.h"
-#include "EditWidget.h"
+#include "framework/stdcontrols/internal/EditWidget.h"
+#include "framework/window/CWnd.h"
 
 #include <stdexcept>
 #include <string>

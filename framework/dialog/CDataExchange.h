@@ -1,7 +1,7 @@
 #pragma once
 
-#include "WinDefs.h"
-#include "WinMessages.h"
+#include "framework/types/WinDefs.h"
+#include "framework/types/WinMessages.h"
 
 class CWnd;
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CWnd.h"
-#include "DialogUnits.h"
-#include "WinDefs.h"
-#include "WinMessages.h"
+#include "framework/dialog/DialogUnits.h"
+#include "framework/types/WinDefs.h"
+#include "framework/types/WinMessages.h"
+#include "framework/window/CWnd.h"
 
 #include <QPointer>
 

@@ -1,11 +1,11 @@
-#include "DDX.h"
+#include "framework/dialog/DDX.h"
 
-#include "AfxMessageBox.h"
-#include "ByteText.h"
-#include "CButton.h"
-#include "CDataExchange.h"
-#include "CWnd.h"
-#include "EditWidget.h"
+#include "framework/dialog/AfxMessageBox.h"
+#include "framework/dialog/CDataExchange.h"
+#include "framework/stdcontrols/CButton.h"
+#include "framework/stdcontrols/internal/EditWidget.h"
+#include "framework/types/ByteText.h"
+#include "framework/window/CWnd.h"
 
 #include <charconv>
 #include <limits>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "WinDefs.h"
-#include "WinStyles.h"
+#include "framework/types/WinDefs.h"
+#include "framework/types/WinStyles.h"
 
 #include <string>
 #include <utility>

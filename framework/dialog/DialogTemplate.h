@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DialogItem.h"
-#include "WinDefs.h"
+#include "framework/dialog/DialogItem.h"
+#include "framework/types/WinDefs.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CRect.h"
+#include "framework/types/CRect.h"
 
 #include <QFont>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "MenuItem.h"
-#include "WinDefs.h"
+#include "framework/dialog/MenuItem.h"
+#include "framework/types/WinDefs.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ScopedHook.h"
-#include "WinDefs.h"
+#include "framework/types/ScopedHook.h"
+#include "framework/types/WinDefs.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "ResourceTable.h"
+#include "framework/dialog/ResourceTable.h"
 
 #include <map>
 #include <utility>

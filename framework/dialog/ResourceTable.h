@@ -1,9 +1,9 @@
 #pragma once
 
-#include "AcceleratorTable.h"
-#include "DialogTemplate.h"
-#include "MenuTemplate.h"
-#include "WinDefs.h"
+#include "framework/dialog/AcceleratorTable.h"
+#include "framework/dialog/DialogTemplate.h"
+#include "framework/dialog/MenuTemplate.h"
+#include "framework/types/WinDefs.h"
 
 #include <string>
 #include <vector>

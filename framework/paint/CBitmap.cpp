@@ -1,7 +1,7 @@
-#include "CBitmap.h"
+#include "framework/paint/CBitmap.h"
 
-#include "CDC.h"
-#include "SvgPicture.h"
+#include "framework/paint/CDC.h"
+#include "framework/paint/internal/SvgPicture.h"
 
 CBitmap::~CBitmap() {
     if (m_selectedIn != nullptr)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CGdiObject.h"
+#include "framework/paint/CGdiObject.h"
 
 #include <QImage>
 

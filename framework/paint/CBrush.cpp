@@ -1,4 +1,4 @@
-#include "CBrush.h"
+#include "framework/paint/CBrush.h"
 
 CBrush::CBrush(COLORREF color) {
     CreateSolidBrush(color);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CGdiObject.h"
+#include "framework/paint/CGdiObject.h"
 
 struct LOGBRUSH {
     UINT lbStyle = BS_SOLID;

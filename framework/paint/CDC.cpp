@@ -1,9 +1,9 @@
-#include "CDC.h"
+#include "framework/paint/CDC.h"
 
-#include "ColorRef.h"
-#include "IconHandle.h"
-#include "SysColor.h"
-#include "TextLayout.h"
+#include "framework/paint/IconHandle.h"
+#include "framework/paint/SysColor.h"
+#include "framework/paint/internal/ColorRef.h"
+#include "framework/paint/internal/TextLayout.h"
 
 #include <QGuiApplication>
 #include <QPainter>

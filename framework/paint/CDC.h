@@ -1,14 +1,14 @@
 #pragma once
 
-#include "CBitmap.h"
-#include "CBrush.h"
-#include "CFont.h"
-#include "CPen.h"
-#include "CPoint.h"
-#include "CRect.h"
-#include "CSize.h"
-#include "GdiDefs.h"
-#include "WinDefs.h"
+#include "framework/paint/CBitmap.h"
+#include "framework/paint/CBrush.h"
+#include "framework/paint/CFont.h"
+#include "framework/paint/CPen.h"
+#include "framework/paint/GdiDefs.h"
+#include "framework/types/CPoint.h"
+#include "framework/types/CRect.h"
+#include "framework/types/CSize.h"
+#include "framework/types/WinDefs.h"
 
 #include <QFont>
 #include <QRect>

@@ -1,6 +1,6 @@
-#include "CFont.h"
+#include "framework/paint/CFont.h"
 
-#include "ByteText.h"
+#include "framework/types/ByteText.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>

@@ -1,7 +1,7 @@
-#include "CGdiObject.h"
+#include "framework/paint/CGdiObject.h"
 
-#include "CBrush.h"
-#include "CPen.h"
+#include "framework/paint/CBrush.h"
+#include "framework/paint/CPen.h"
 
 #include <initializer_list>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GdiDefs.h"
+#include "framework/paint/GdiDefs.h"
 
 // The base of pens, brushes, fonts and bitmaps. An object holds a GDI
 // resource after one of its Create calls and none after DeleteObject; the

@@ -1,4 +1,4 @@
-#include "CPen.h"
+#include "framework/paint/CPen.h"
 
 CPen::CPen(int style, int width, COLORREF color) {
     CreatePen(style, width, color);

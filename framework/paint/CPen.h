@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CGdiObject.h"
-#include "CPoint.h"
+#include "framework/paint/CGdiObject.h"
+#include "framework/types/CPoint.h"
 
 struct LOGPEN {
     UINT lopnStyle = PS_SOLID;

@@ -1,6 +1,6 @@
-#include "Cursors.h"
+#include "framework/paint/Cursors.h"
 
-#include "SvgPicture.h"
+#include "framework/paint/internal/SvgPicture.h"
 
 #include <QApplication>
 #include <QCursor>

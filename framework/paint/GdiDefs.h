@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WinDefs.h"
+#include "framework/types/WinDefs.h"
 
 // The painting vocabulary: system colour indices, stock objects, pen, brush
 // and font styles, and the flags of the device context's drawing calls.

@@ -1,6 +1,6 @@
-#include "Icons.h"
+#include "framework/paint/Icons.h"
 
-#include "SvgPicture.h"
+#include "framework/paint/internal/SvgPicture.h"
 
 #include <QPixmap>
 #include <unordered_set>

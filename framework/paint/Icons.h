@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CBitmap.h"
-#include "IconHandle.h"
-#include "WinDefs.h"
+#include "framework/paint/CBitmap.h"
+#include "framework/paint/IconHandle.h"
+#include "framework/types/WinDefs.h"
 
 // What GetIconInfo reports; the two bitmaps belong to the caller, who frees
 // them with ::DeleteObject.

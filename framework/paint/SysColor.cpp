@@ -1,6 +1,6 @@
-#include "SysColor.h"
+#include "framework/paint/SysColor.h"
 
-#include "ColorRef.h"
+#include "framework/paint/internal/ColorRef.h"
 
 #include <QGuiApplication>
 #include <QPalette>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GdiDefs.h"
+#include "framework/paint/GdiDefs.h"
 
 // The system colour for a COLOR_* index, read from the application palette so
 // that painting follows the desktop theme:

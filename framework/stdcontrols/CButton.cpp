@@ -1,6 +1,6 @@
-#include "CButton.h"
+#include "framework/stdcontrols/CButton.h"
 
-#include "WndRecord.h"
+#include "framework/window/internal/WndRecord.h"
 
 #include <QAbstractButton>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CWnd.h"
-#include "DrawItemStruct.h"
+#include "framework/stdcontrols/DrawItemStruct.h"
+#include "framework/window/CWnd.h"
 
 // A button control: push button, check box or group box. Once its type is
 // BS_OWNERDRAW the widget paints nothing itself: every paint calls DrawItem

@@ -1,6 +1,6 @@
-#include "CEdit.h"
+#include "framework/stdcontrols/CEdit.h"
 
-#include "EditWidget.h"
+#include "framework/stdcontrols/internal/EditWidget.h"
 
 UINT CEdit::GetLimitText() const {
     const auto* edit = dynamic_cast<const EditWidget*>(m_hWnd);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CWnd.h"
+#include "framework/window/CWnd.h"
 
 // A single-line edit control.
 class CEdit : public CWnd {

@@ -1,6 +1,6 @@
-#include "CListBox.h"
+#include "framework/stdcontrols/CListBox.h"
 
-#include "ByteText.h"
+#include "framework/types/ByteText.h"
 
 #include <QListWidget>
 

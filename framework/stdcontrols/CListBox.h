@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CWnd.h"
+#include "framework/window/CWnd.h"
 
 #include <string>
 

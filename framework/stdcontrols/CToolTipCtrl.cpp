@@ -1,7 +1,7 @@
-#include "CToolTipCtrl.h"
+#include "framework/stdcontrols/CToolTipCtrl.h"
 
-#include "ByteText.h"
-#include "ToolTipFilter.h"
+#include "framework/stdcontrols/internal/ToolTipFilter.h"
+#include "framework/types/ByteText.h"
 
 #include <QToolTip>
 #include <QWidget>

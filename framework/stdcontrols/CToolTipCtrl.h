@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CRect.h"
-#include "CWnd.h"
+#include "framework/types/CRect.h"
+#include "framework/window/CWnd.h"
 
 #include <string>
 #include <vector>

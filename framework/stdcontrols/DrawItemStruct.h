@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CRect.h"
-#include "WinDefs.h"
+#include "framework/types/CRect.h"
+#include "framework/types/WinDefs.h"
 
 class CDC;
 

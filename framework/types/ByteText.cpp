@@ -1,4 +1,4 @@
-#include "ByteText.h"
+#include "framework/types/ByteText.h"
 
 #include <QStringDecoder>
 

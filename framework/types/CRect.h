@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CPoint.h"
-#include "CSize.h"
+#include "framework/types/CPoint.h"
+#include "framework/types/CSize.h"
 
 // A rectangle in pixels; right and bottom lie just outside it, as in GDI.
 struct CRect {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CPoint.h"
-#include "WinDefs.h"
+#include "framework/types/CPoint.h"
+#include "framework/types/WinDefs.h"
 
 #include <cstdint>
 

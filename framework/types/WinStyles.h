@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WinDefs.h"
+#include "framework/types/WinDefs.h"
 
 // Window, dialog and control styles with their Windows values. Templates and
 // code above the framework state styles in these terms; CDialog turns them

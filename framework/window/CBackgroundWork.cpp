@@ -1,6 +1,6 @@
-#include "CBackgroundWork.h"
+#include "framework/window/CBackgroundWork.h"
 
-#include "CWnd.h"
+#include "framework/window/CWnd.h"
 
 #include <QApplication>
 #include <QEventLoop>

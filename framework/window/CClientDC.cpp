@@ -1,6 +1,6 @@
-#include "CClientDC.h"
+#include "framework/window/CClientDC.h"
 
-#include "CWnd.h"
+#include "framework/window/CWnd.h"
 
 #include <QImage>
 #include <QPainter>

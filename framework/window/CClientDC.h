@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CDC.h"
+#include "framework/paint/CDC.h"
 
 #include <memory>
 

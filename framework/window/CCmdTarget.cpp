@@ -1,4 +1,4 @@
-#include "CCmdTarget.h"
+#include "framework/window/CCmdTarget.h"
 
 BOOL CCmdTarget::OnCmdMsg(UINT nID, UINT nCode) {
     return GetCommandMap().Dispatch(*this, nID, nCode);

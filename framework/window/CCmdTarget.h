@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CommandMap.h"
-#include "WinDefs.h"
+#include "framework/types/WinDefs.h"
+#include "framework/window/CommandMap.h"
 
 // An object that receives commands through its class's command map.
 class CCmdTarget {

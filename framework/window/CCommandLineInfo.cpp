@@ -1,4 +1,4 @@
-#include "CCommandLineInfo.h"
+#include "framework/window/CCommandLineInfo.h"
 
 #include <string_view>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WinDefs.h"
+#include "framework/types/WinDefs.h"
 
 // What the command line asks of the program, filled by
 // CWinApp::ParseCommandLine one argument at a time. Only the switches

@@ -1,6 +1,6 @@
-#include "CPaintDC.h"
+#include "framework/window/CPaintDC.h"
 
-#include "CWnd.h"
+#include "framework/window/CWnd.h"
 
 #include <QPainter>
 #include <QWidget>

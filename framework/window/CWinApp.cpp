@@ -1,11 +1,11 @@
-#include "CWinApp.h"
+#include "framework/window/CWinApp.h"
 
-#include "CCommandLineInfo.h"
-#include "CWnd.h"
-#include "DesktopServices.h"
-#include "ProfileFile.h"
-#include "ProgramFolders.h"
-#include "WndRecord.h"
+#include "framework/desktop/DesktopServices.h"
+#include "framework/window/CCommandLineInfo.h"
+#include "framework/window/CWnd.h"
+#include "framework/window/internal/ProfileFile.h"
+#include "framework/window/internal/ProgramFolders.h"
+#include "framework/window/internal/WndRecord.h"
 
 #include <QApplication>
 #include <QWidget>

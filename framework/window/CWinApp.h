@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CCmdTarget.h"
-#include "WinDefs.h"
+#include "framework/types/WinDefs.h"
+#include "framework/window/CCmdTarget.h"
 
 #include <memory>
 #include <string>

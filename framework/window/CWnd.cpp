@@ -1,6 +1,6 @@
-#include "CWnd.h"
+#include "framework/window/CWnd.h"
 
-#include "WndRecord.h"
+#include "framework/window/internal/WndRecord.h"
 
 #include <QApplication>
 #include <QWidget>

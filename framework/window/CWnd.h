@@ -1,11 +1,11 @@
 #pragma once
 
-#include "CCmdTarget.h"
-#include "CPoint.h"
-#include "CRect.h"
-#include "WinDefs.h"
-#include "WinMessages.h"
-#include "WinStyles.h"
+#include "framework/types/CPoint.h"
+#include "framework/types/CRect.h"
+#include "framework/types/WinDefs.h"
+#include "framework/types/WinMessages.h"
+#include "framework/types/WinStyles.h"
+#include "framework/window/CCmdTarget.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "CommandMap.h"
+#include "framework/window/CommandMap.h"
 
 #include <stdexcept>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WinMessages.h"
+#include "framework/types/WinMessages.h"
 
 #include <functional>
 #include <initializer_list>

@@ -1,7 +1,7 @@
-#include "ProfileBatch.h"
+#include "framework/window/ProfileBatch.h"
 
-#include "CWinApp.h"
-#include "ProfileFile.h"
+#include "framework/window/CWinApp.h"
+#include "framework/window/internal/ProfileFile.h"
 
 #include <stdexcept>
 

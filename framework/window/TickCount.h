@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ScopedHook.h"
-#include "WinDefs.h"
+#include "framework/types/ScopedHook.h"
+#include "framework/types/WinDefs.h"
 
 // The milliseconds since the system started, in 32 bits: the count wraps
 // to 0 after about 49.7 days, so elapsed times are unsigned differences.

@@ -1,11 +1,11 @@
-#include "CFinderApp.h"
-#include "CDialog.h"
-#include "CTipOfDayDlg.h"
-#include "ModalHook.h"
-#include "RegisterResources.h"
-#include "ScopedCurrentFolder.h"
-#include "TempConfigHome.h"
-#include "UiDriver.h"
+#include "app/CFinderApp.h"
+#include "dialogs/CTipOfDayDlg.h"
+#include "framework/dialog/CDialog.h"
+#include "framework/dialog/ModalHook.h"
+#include "res/RegisterResources.h"
+#include "tests/support/ScopedCurrentFolder.h"
+#include "tests/support/TempConfigHome.h"
+#include "tests/support/UiDriver.h"
 
 #include <QTest>
 #include <gtest/gtest.h>

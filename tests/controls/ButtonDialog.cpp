@@ -1,7 +1,7 @@
-#include "ButtonDialog.h"
+#include "tests/controls/ButtonDialog.h"
 
-#include "DDX.h"
-#include "TestDialogTemplate.h"
+#include "framework/dialog/DDX.h"
+#include "tests/controls/TestDialogTemplate.h"
 
 namespace {
 constexpr DWORD kButton = WS_CHILD | WS_VISIBLE | WS_TABSTOP;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CDialog.h"
-#include "CIconButton.h"
-#include "WinStyles.h"
+#include "controls/CIconButton.h"
+#include "framework/dialog/CDialog.h"
+#include "framework/types/WinStyles.h"
 
 #include <string>
 #include <vector>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "ButtonDialog.h"
-#include "ColorRef.h"
-#include "Icons.h"
-#include "PaintCanvas.h"
-#include "ScopedPalette.h"
-#include "UiDriver.h"
+#include "framework/paint/Icons.h"
+#include "framework/paint/internal/ColorRef.h"
+#include "tests/controls/ButtonDialog.h"
+#include "tests/controls/ScopedPalette.h"
+#include "tests/support/PaintCanvas.h"
+#include "tests/support/UiDriver.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,12 +1,12 @@
-#include "CDialog.h"
-#include "CFadeBanner.h"
-#include "DDX.h"
-#include "PaintCanvas.h"
-#include "ScopedPalette.h"
-#include "TestDialogTemplate.h"
-#include "TickCount.h"
-#include "UiDriver.h"
-#include "WaitUntil.h"
+#include "controls/CFadeBanner.h"
+#include "framework/dialog/CDialog.h"
+#include "framework/dialog/DDX.h"
+#include "framework/window/TickCount.h"
+#include "tests/controls/ScopedPalette.h"
+#include "tests/controls/TestDialogTemplate.h"
+#include "tests/support/PaintCanvas.h"
+#include "tests/support/UiDriver.h"
+#include "tests/support/WaitUntil.h"
 
 #include <QTest>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "ButtonFixture.h"
+#include "tests/controls/ButtonFixture.h"
 
 #include <QTest>
 

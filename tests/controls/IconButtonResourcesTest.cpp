@@ -1,5 +1,5 @@
-#include "ButtonFixture.h"
-#include "Cursors.h"
+#include "framework/paint/Cursors.h"
+#include "tests/controls/ButtonFixture.h"
 
 #include <QTest>
 #include <functional>

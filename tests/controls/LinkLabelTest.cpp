@@ -1,10 +1,10 @@
-#include "CDialog.h"
-#include "CLinkLabel.h"
-#include "DDX.h"
-#include "FakeDesktop.h"
-#include "TestDialogTemplate.h"
-#include "UiDriver.h"
-#include "WaitUntil.h"
+#include "controls/CLinkLabel.h"
+#include "framework/dialog/CDialog.h"
+#include "framework/dialog/DDX.h"
+#include "tests/controls/TestDialogTemplate.h"
+#include "tests/support/FakeDesktop.h"
+#include "tests/support/UiDriver.h"
+#include "tests/support/WaitUntil.h"
 
 #include <QFontInfo>
 #include <QTest>

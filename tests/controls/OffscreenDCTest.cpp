@@ -1,6 +1,6 @@
-#include "CBrush.h"
-#include "COffscreenDC.h"
-#include "PaintCanvas.h"
+#include "controls/COffscreenDC.h"
+#include "framework/paint/CBrush.h"
+#include "tests/support/PaintCanvas.h"
 
 #include <gtest/gtest.h>
 

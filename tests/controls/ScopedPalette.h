@@ -2,7 +2,7 @@
 
 // The system colours and the pixel helper that the control tests share.
 
-#include "ColorRef.h"
+#include "framework/paint/internal/ColorRef.h"
 
 #include <QApplication>
 #include <QImage>

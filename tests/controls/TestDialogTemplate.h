@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DialogTemplate.h"
-#include "ResourceTable.h"
-#include "WinStyles.h"
+#include "framework/dialog/DialogTemplate.h"
+#include "framework/dialog/ResourceTable.h"
+#include "framework/types/WinStyles.h"
 
 #include <string>
 #include <utility>

@@ -1,5 +1,5 @@
-#include "CFolderBrowser.h"
-#include "FakeDesktop.h"
+#include "dialogs/CFolderBrowser.h"
+#include "tests/support/FakeDesktop.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
 // The About box and the Web Links dialog: their texts, their links, how they
 // close, and that they leave nothing behind.
-#include "CAboutBox.h"
-#include "CIconButton.h"
-#include "CLinksDlg.h"
-#include "FakeDesktop.h"
-#include "ModalHook.h"
-#include "RegisterResources.h"
-#include "Resource.h"
-#include "UiDriver.h"
-#include "WaitUntil.h"
+#include "controls/CIconButton.h"
+#include "dialogs/CAboutBox.h"
+#include "dialogs/CLinksDlg.h"
+#include "framework/dialog/ModalHook.h"
+#include "res/RegisterResources.h"
+#include "res/Resource.h"
+#include "tests/support/FakeDesktop.h"
+#include "tests/support/UiDriver.h"
+#include "tests/support/WaitUntil.h"
 
 #include <QTest>
 #include <cstdlib>

@@ -1,11 +1,11 @@
-#include "COptionsDlg.h"
-#include "KeyedApp.h"
-#include "OptionsStore.h"
-#include "OptionsText.h"
-#include "RegisterResources.h"
-#include "Resource.h"
-#include "TempConfigHome.h"
-#include "UiDriver.h"
+#include "dialogs/COptionsDlg.h"
+#include "dialogs/OptionsStore.h"
+#include "res/RegisterResources.h"
+#include "res/Resource.h"
+#include "tests/support/KeyedApp.h"
+#include "tests/support/OptionsText.h"
+#include "tests/support/TempConfigHome.h"
+#include "tests/support/UiDriver.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
-#include "OptionsStore.h"
-#include "ChildProcess.h"
-#include "KeyedApp.h"
-#include "OptionsText.h"
-#include "TempConfigHome.h"
-#include "WriterProcess.h"
+#include "dialogs/OptionsStore.h"
+#include "tests/dialogs/WriterProcess.h"
+#include "tests/support/ChildProcess.h"
+#include "tests/support/KeyedApp.h"
+#include "tests/support/OptionsText.h"
+#include "tests/support/TempConfigHome.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,7 +1,7 @@
-#include "TipsFile.h"
-#include "ScopedEnvironment.h"
-#include "TempTree.h"
-#include "WaitUntil.h"
+#include "dialogs/TipsFile.h"
+#include "tests/support/ScopedEnvironment.h"
+#include "tests/support/TempTree.h"
+#include "tests/support/WaitUntil.h"
 
 #include <atomic>
 #include <ctime>

@@ -1,6 +1,6 @@
-#include "BlockReader.h"
+#include "engine/BlockReader.h"
 
-#include "MemoryFile.h"
+#include "tests/support/MemoryFile.h"
 
 #include <gtest/gtest.h>
 

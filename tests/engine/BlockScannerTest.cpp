@@ -1,7 +1,7 @@
-#include "BlockScanner.h"
-#include "FolderSearch.h"
+#include "engine/BlockScanner.h"
+#include "engine/FolderSearch.h"
 
-#include "MemoryFile.h"
+#include "tests/support/MemoryFile.h"
 
 #include <gtest/gtest.h>
 

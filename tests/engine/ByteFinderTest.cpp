@@ -1,4 +1,4 @@
-#include "ByteFinder.h"
+#include "engine/ByteFinder.h"
 
 #include <gtest/gtest.h>
 

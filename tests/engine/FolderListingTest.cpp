@@ -1,7 +1,7 @@
-#include "FolderListing.h"
+#include "engine/FolderListing.h"
 
-#include "NameOrder.h"
-#include "TempTree.h"
+#include "common/NameOrder.h"
+#include "tests/support/TempTree.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "SearchRun.h"
-#include "TempTree.h"
+#include "engine/SearchRun.h"
+#include "tests/support/TempTree.h"
 
 #include <gtest/gtest.h>
 

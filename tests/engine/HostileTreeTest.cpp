@@ -1,9 +1,9 @@
-#include "ChildProcess.h"
-#include "Gate.h"
-#include "SearchHooks.h"
-#include "SearchTrace.h"
-#include "StackThread.h"
-#include "TempTree.h"
+#include "engine/SearchHooks.h"
+#include "tests/engine/SearchTrace.h"
+#include "tests/support/ChildProcess.h"
+#include "tests/support/Gate.h"
+#include "tests/support/StackThread.h"
+#include "tests/support/TempTree.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "LineMatcher.h"
-#include "ChildProcess.h"
-#include "MatcherCases.h"
-#include "StackThread.h"
+#include "engine/LineMatcher.h"
+#include "tests/engine/MatcherCases.h"
+#include "tests/support/ChildProcess.h"
+#include "tests/support/StackThread.h"
 
 #include <gtest/gtest.h>
 

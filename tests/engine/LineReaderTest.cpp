@@ -1,6 +1,6 @@
-#include "LineReader.h"
+#include "engine/LineReader.h"
 
-#include "MemoryFile.h"
+#include "tests/support/MemoryFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "PatternLiteral.h"
-#include "LineMatcher.h"
-#include "MatcherCases.h"
+#include "engine/PatternLiteral.h"
+#include "engine/LineMatcher.h"
+#include "tests/engine/MatcherCases.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ScanRing.h"
+#include "engine/ScanRing.h"
 
 #include <gtest/gtest.h>
 

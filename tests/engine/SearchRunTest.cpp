@@ -1,7 +1,7 @@
-#include "Gate.h"
-#include "SearchHooks.h"
-#include "SearchTrace.h"
-#include "TempTree.h"
+#include "engine/SearchHooks.h"
+#include "tests/engine/SearchTrace.h"
+#include "tests/support/Gate.h"
+#include "tests/support/TempTree.h"
 
 #include <gtest/gtest.h>
 

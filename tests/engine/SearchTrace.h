@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FolderSearch.h"
-#include "SearchRun.h"
+#include "engine/FolderSearch.h"
+#include "engine/SearchRun.h"
 
 #include <string>
 #include <vector>

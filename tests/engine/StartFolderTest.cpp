@@ -1,6 +1,6 @@
-#include "StartFolder.h"
-#include "ChildProcess.h"
-#include "TempTree.h"
+#include "engine/StartFolder.h"
+#include "tests/support/ChildProcess.h"
+#include "tests/support/TempTree.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

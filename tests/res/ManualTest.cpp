@@ -1,11 +1,11 @@
 // The manual built into the program: its examples are what the matcher
 // answers, its links lead to its own anchors, every topic the program opens
 // it at is there, and it names every option of the command-line finder.
-#include "FindCommand.h"
-#include "LineMatcher.h"
-#include "RegisterResources.h"
-#include "Resource.h"
-#include "ResourceTable.h"
+#include "engine/LineMatcher.h"
+#include "framework/dialog/ResourceTable.h"
+#include "res/RegisterResources.h"
+#include "res/Resource.h"
+#include "tools/FindCommand.h"
 
 #include <QFile>
 #include <QRegularExpression>

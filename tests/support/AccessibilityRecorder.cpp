@@ -1,4 +1,4 @@
-#include "AccessibilityRecorder.h"
+#include "tests/support/AccessibilityRecorder.h"
 
 // Qt switches accessibility on only when a desktop bridge asks for it; the
 // platform's switch is not public API.

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DesktopServices.h"
-#include "FolderChooserWindow.h"
-#include "WaitUntil.h"
+#include "framework/desktop/DesktopServices.h"
+#include "framework/desktop/FolderChooserWindow.h"
+#include "tests/support/WaitUntil.h"
 
 #include <algorithm>
 #include <condition_variable>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CWinApp.h"
+#include "framework/window/CWinApp.h"
 
 // An application object whose profile lies under "Tarnwick\VO Dizuzi", as
 // the program's does (see TempConfigHome), and whose Help command shows the

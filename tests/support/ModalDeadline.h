@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WaitUntil.h"
+#include "tests/support/WaitUntil.h"
 
 #include <QApplication>
 #include <QDialog>

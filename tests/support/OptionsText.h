@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SearchOptions.h"
+#include "engine/SearchOptions.h"
 
 #include <string>
 

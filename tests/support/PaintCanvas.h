@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CDC.h"
-#include "ColorRef.h"
+#include "framework/paint/CDC.h"
+#include "framework/paint/internal/ColorRef.h"
 
 #include <QImage>
 #include <QPainter>

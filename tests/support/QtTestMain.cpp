@@ -1,7 +1,7 @@
 // main() for test programs that need a QApplication: the offscreen platform
 // (no display needed) and a profile and runtime folder of the test's own, set
 // before anything of Qt starts.
-#include "TempTree.h"
+#include "tests/support/TempTree.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "StackThread.h"
+#include "tests/support/StackThread.h"
 
 #include <pthread.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ScopedEnvironment.h"
-#include "TempTree.h"
+#include "tests/support/ScopedEnvironment.h"
+#include "tests/support/TempTree.h"
 
 #include <fstream>
 #include <iterator>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CWnd.h"
-#include "MessageBoxHook.h"
+#include "framework/dialog/MessageBoxHook.h"
+#include "framework/window/CWnd.h"
 
 #include <QApplication>
 #include <QMouseEvent>

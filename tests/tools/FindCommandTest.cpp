@@ -1,7 +1,7 @@
-#include "FindCommand.h"
-#include "ChildProcess.h"
-#include "TempTree.h"
-#include "WaitUntil.h"
+#include "tools/FindCommand.h"
+#include "tests/support/ChildProcess.h"
+#include "tests/support/TempTree.h"
+#include "tests/support/WaitUntil.h"
 
 #include <gtest/gtest.h>
 

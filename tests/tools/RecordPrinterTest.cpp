@@ -1,6 +1,6 @@
-#include "RecordPrinter.h"
-#include "MatchRecord.h"
-#include "OutputStream.h"
+#include "tools/RecordPrinter.h"
+#include "engine/MatchRecord.h"
+#include "tools/OutputStream.h"
 
 #include <gtest/gtest.h>
 

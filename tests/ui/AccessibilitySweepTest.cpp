@@ -2,16 +2,16 @@
 // accessibility interfaces: no control is a nameless filler, every edit,
 // list, tree and link has a name, and every static is named by the text it
 // shows. The main window after a search holds what a sighted user reads.
-#include "AccessibilityRecorder.h"
-#include "CAboutBox.h"
-#include "CLinksDlg.h"
-#include "COptionsDlg.h"
-#include "CTipOfDayDlg.h"
-#include "FolderChooserDialog.h"
-#include "KeyedApp.h"
-#include "ScopedEnvironment.h"
-#include "SearchDialogFixture.h"
-#include "TempConfigHome.h"
+#include "dialogs/CAboutBox.h"
+#include "dialogs/CLinksDlg.h"
+#include "dialogs/COptionsDlg.h"
+#include "dialogs/CTipOfDayDlg.h"
+#include "framework/desktop/internal/FolderChooserDialog.h"
+#include "tests/support/AccessibilityRecorder.h"
+#include "tests/support/KeyedApp.h"
+#include "tests/support/ScopedEnvironment.h"
+#include "tests/support/TempConfigHome.h"
+#include "tests/ui/SearchDialogFixture.h"
 
 #include <QAccessible>
 #include <QLabel>

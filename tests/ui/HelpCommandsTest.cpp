@@ -3,11 +3,11 @@
 // holds the focus, once per request, and the help goes with the main window.
 // With the real help window, help asked for in a running Options dialog
 // takes the user's input while the dialog stays open.
-#include "KeyedApp.h"
-#include "ModalDeadline.h"
-#include "ModalHook.h"
-#include "SearchDialogFixture.h"
-#include "TempConfigHome.h"
+#include "framework/dialog/ModalHook.h"
+#include "tests/support/KeyedApp.h"
+#include "tests/support/ModalDeadline.h"
+#include "tests/support/TempConfigHome.h"
+#include "tests/ui/SearchDialogFixture.h"
 
 #include <QScrollBar>
 #include <QTextBrowser>

@@ -1,10 +1,10 @@
 // The About and Web links commands of the main dialog: buttons and menu items
 // open their dialogs, whose banners fade in afresh each time.
-#include "CAboutBox.h"
-#include "CLinksDlg.h"
-#include "ModalHook.h"
-#include "SearchDialogFixture.h"
-#include "TickCount.h"
+#include "dialogs/CAboutBox.h"
+#include "dialogs/CLinksDlg.h"
+#include "framework/dialog/ModalHook.h"
+#include "framework/window/TickCount.h"
+#include "tests/ui/SearchDialogFixture.h"
 
 #include <functional>
 

@@ -1,10 +1,10 @@
-#include "SearchDialogFixture.h"
+#include "tests/ui/SearchDialogFixture.h"
 
-#include "KeyedApp.h"
-#include "ModalHook.h"
-#include "OptionsStore.h"
-#include "OptionsText.h"
-#include "TempConfigHome.h"
+#include "dialogs/OptionsStore.h"
+#include "framework/dialog/ModalHook.h"
+#include "tests/support/KeyedApp.h"
+#include "tests/support/OptionsText.h"
+#include "tests/support/TempConfigHome.h"
 
 #include <QMenuBar>
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "CListBox.h"
-#include "CSearchDlg.h"
-#include "FakeDesktop.h"
-#include "RegisterResources.h"
-#include "Resource.h"
-#include "TempTree.h"
-#include "UiDriver.h"
+#include "framework/stdcontrols/CListBox.h"
+#include "res/RegisterResources.h"
+#include "res/Resource.h"
+#include "tests/support/FakeDesktop.h"
+#include "tests/support/TempTree.h"
+#include "tests/support/UiDriver.h"
+#include "ui/CSearchDlg.h"
 
 #include <QMenuBar>
 #include <QTest>

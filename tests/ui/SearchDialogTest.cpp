@@ -1,9 +1,9 @@
-#include "SearchDialogFixture.h"
+#include "tests/ui/SearchDialogFixture.h"
 
-#include "KeyedApp.h"
-#include "ModalHook.h"
-#include "ScopedCurrentFolder.h"
-#include "TempConfigHome.h"
+#include "framework/dialog/ModalHook.h"
+#include "tests/support/KeyedApp.h"
+#include "tests/support/ScopedCurrentFolder.h"
+#include "tests/support/TempConfigHome.h"
 
 #include <QApplication>
 #include <QListWidget>

@@ -1,4 +1,4 @@
-#include "SearchDialogFixture.h"
+#include "tests/ui/SearchDialogFixture.h"
 
 #include <QApplication>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "DetachedProcess.h"
+#include "framework/desktop/internal/DetachedProcess.h"
 
 #include <cerrno>
 #include <csignal>

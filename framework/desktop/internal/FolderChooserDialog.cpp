@@ -1,9 +1,9 @@
-#include "FolderChooserDialog.h"
+#include "framework/desktop/internal/FolderChooserDialog.h"
 
-#include "ByteText.h"
-#include "FolderTreeModel.h"
-#include "MinimiseGuard.h"
-#include "ScreenFit.h"
+#include "framework/desktop/internal/FolderTreeModel.h"
+#include "framework/desktop/internal/MinimiseGuard.h"
+#include "framework/desktop/internal/ScreenFit.h"
+#include "framework/types/ByteText.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>

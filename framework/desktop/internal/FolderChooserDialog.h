@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FolderChooserEvents.h"
-#include "FolderChooserWindow.h"
+#include "framework/desktop/FolderChooserEvents.h"
+#include "framework/desktop/FolderChooserWindow.h"
 
 #include <QDialog>
 #include <string>

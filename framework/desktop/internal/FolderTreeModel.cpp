@@ -1,7 +1,7 @@
-#include "FolderTreeModel.h"
+#include "framework/desktop/internal/FolderTreeModel.h"
 
-#include "ByteText.h"
-#include "NameOrder.h"
+#include "common/NameOrder.h"
+#include "framework/types/ByteText.h"
 
 #include <QApplication>
 #include <QStyle>

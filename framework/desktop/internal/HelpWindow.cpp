@@ -1,6 +1,6 @@
-#include "HelpWindow.h"
+#include "framework/desktop/internal/HelpWindow.h"
 
-#include "ScreenFit.h"
+#include "framework/desktop/internal/ScreenFit.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

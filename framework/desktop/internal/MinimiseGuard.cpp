@@ -1,4 +1,4 @@
-#include "MinimiseGuard.h"
+#include "framework/desktop/internal/MinimiseGuard.h"
 
 #include <QEvent>
 #include <QWidget>

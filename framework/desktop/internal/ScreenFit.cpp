@@ -1,6 +1,6 @@
-#include "ScreenFit.h"
+#include "framework/desktop/internal/ScreenFit.h"
 
-#include "WindowPlacement.h"
+#include "framework/desktop/internal/WindowPlacement.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,8 +1,8 @@
-#include "StandardDesktopServices.h"
+#include "framework/desktop/internal/StandardDesktopServices.h"
 
-#include "DetachedProcess.h"
-#include "FolderChooserDialog.h"
-#include "HelpWindow.h"
+#include "framework/desktop/internal/DetachedProcess.h"
+#include "framework/desktop/internal/FolderChooserDialog.h"
+#include "framework/desktop/internal/HelpWindow.h"
 
 #include <cctype>
 #include <string_view>

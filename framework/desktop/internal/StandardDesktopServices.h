@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DesktopServices.h"
+#include "framework/desktop/DesktopServices.h"
 
 #include <QPointer>
 

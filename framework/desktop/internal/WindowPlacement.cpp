@@ -1,4 +1,4 @@
-#include "WindowPlacement.h"
+#include "framework/desktop/internal/WindowPlacement.h"
 
 #include <algorithm>
 

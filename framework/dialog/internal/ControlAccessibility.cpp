@@ -1,11 +1,11 @@
-#include "ControlAccessibility.h"
+#include "framework/dialog/internal/ControlAccessibility.h"
 
-#include "EditAccessible.h"
-#include "EditWidget.h"
-#include "ListBoxAccessible.h"
-#include "ListBoxWidget.h"
-#include "StaticAccessible.h"
-#include "StaticWidget.h"
+#include "framework/dialog/internal/EditAccessible.h"
+#include "framework/dialog/internal/ListBoxAccessible.h"
+#include "framework/dialog/internal/StaticAccessible.h"
+#include "framework/stdcontrols/internal/EditWidget.h"
+#include "framework/stdcontrols/internal/ListBoxWidget.h"
+#include "framework/stdcontrols/internal/StaticWidget.h"
 
 #include <QAccessible>
 

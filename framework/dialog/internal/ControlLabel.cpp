@@ -1,10 +1,10 @@
-#include "ControlLabel.h"
+#include "framework/dialog/internal/ControlLabel.h"
 
-#include "DialogWindow.h"
-#include "GroupBoxWidget.h"
-#include "StaticWidget.h"
-#include "WinStyles.h"
-#include "WndRecord.h"
+#include "framework/dialog/internal/DialogWindow.h"
+#include "framework/stdcontrols/internal/GroupBoxWidget.h"
+#include "framework/stdcontrols/internal/StaticWidget.h"
+#include "framework/types/WinStyles.h"
+#include "framework/window/internal/WndRecord.h"
 
 #include <vector>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ControlWidget.h"
-#include "DialogTemplate.h"
-#include "DialogUnits.h"
-#include "MenuItem.h"
+#include "framework/dialog/DialogTemplate.h"
+#include "framework/dialog/DialogUnits.h"
+#include "framework/dialog/MenuItem.h"
+#include "framework/window/internal/ControlWidget.h"
 
 #include <QDialog>
 #include <QPointer>

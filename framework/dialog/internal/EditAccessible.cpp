@@ -1,7 +1,7 @@
-#include "EditAccessible.h"
+#include "framework/dialog/internal/EditAccessible.h"
 
-#include "ControlLabel.h"
-#include "EditWidget.h"
+#include "framework/dialog/internal/ControlLabel.h"
+#include "framework/stdcontrols/internal/EditWidget.h"
 
 EditAccessible::EditAccessible(EditWidget* widget)
     : QAccessibleWidget(widget, QAccessible::EditableText) {}

@@ -1,7 +1,7 @@
-#include "ListBoxAccessible.h"
+#include "framework/dialog/internal/ListBoxAccessible.h"
 
-#include "ControlLabel.h"
-#include "ListBoxWidget.h"
+#include "framework/dialog/internal/ControlLabel.h"
+#include "framework/stdcontrols/internal/ListBoxWidget.h"
 
 namespace {
 // One line of a list box.

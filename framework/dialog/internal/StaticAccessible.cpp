@@ -1,9 +1,9 @@
-#include "StaticAccessible.h"
+#include "framework/dialog/internal/StaticAccessible.h"
 
-#include "ControlLabel.h"
-#include "StaticWidget.h"
-#include "WinStyles.h"
-#include "WndRecord.h"
+#include "framework/dialog/internal/ControlLabel.h"
+#include "framework/stdcontrols/internal/StaticWidget.h"
+#include "framework/types/WinStyles.h"
+#include "framework/window/internal/WndRecord.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "SvgPicture.h"
+#include "framework/paint/internal/SvgPicture.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
-#include "TextLayout.h"
+#include "framework/paint/internal/TextLayout.h"
 
-#include "ByteText.h"
-#include "GdiDefs.h"
+#include "framework/paint/GdiDefs.h"
+#include "framework/types/ByteText.h"
 
 #include <QRect>
 #include <QStringList>

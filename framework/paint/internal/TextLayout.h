@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WinDefs.h"
+#include "framework/types/WinDefs.h"
 
 #include <QFontMetrics>
 #include <QSize>

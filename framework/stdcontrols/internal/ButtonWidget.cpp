@@ -1,11 +1,11 @@
-#include "ButtonWidget.h"
+#include "framework/stdcontrols/internal/ButtonWidget.h"
 
-#include "CButton.h"
-#include "CDC.h"
-#include "DrawItemStruct.h"
-#include "WinMessages.h"
-#include "WinStyles.h"
-#include "WndRecord.h"
+#include "framework/paint/CDC.h"
+#include "framework/stdcontrols/CButton.h"
+#include "framework/stdcontrols/DrawItemStruct.h"
+#include "framework/types/WinMessages.h"
+#include "framework/types/WinStyles.h"
+#include "framework/window/internal/WndRecord.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,8 +1,8 @@
-#include "CheckBoxWidget.h"
+#include "framework/stdcontrols/internal/CheckBoxWidget.h"
 
-#include "WinMessages.h"
-#include "WinStyles.h"
-#include "WndRecord.h"
+#include "framework/types/WinMessages.h"
+#include "framework/types/WinStyles.h"
+#include "framework/window/internal/WndRecord.h"
 
 #include <QPainter>
 #include <QStyle>

@@ -1,4 +1,4 @@
-#include "EditLimitValidator.h"
+#include "framework/stdcontrols/internal/EditLimitValidator.h"
 
 #include <QLineEdit>
 #include <algorithm>

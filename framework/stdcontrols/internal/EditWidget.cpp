@@ -1,9 +1,9 @@
-#include "EditWidget.h"
+#include "framework/stdcontrols/internal/EditWidget.h"
 
-#include "EditLimitValidator.h"
-#include "WinMessages.h"
-#include "WinStyles.h"
-#include "WndRecord.h"
+#include "framework/stdcontrols/internal/EditLimitValidator.h"
+#include "framework/types/WinMessages.h"
+#include "framework/types/WinStyles.h"
+#include "framework/window/internal/WndRecord.h"
 
 #include <limits>
 

@@ -1,4 +1,4 @@
-#include "GroupBoxWidget.h"
+#include "framework/stdcontrols/internal/GroupBoxWidget.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
-#include "ListBoxWidget.h"
+#include "framework/stdcontrols/internal/ListBoxWidget.h"
 
-#include "WinStyles.h"
-#include "WndRecord.h"
+#include "framework/types/WinStyles.h"
+#include "framework/window/internal/WndRecord.h"
 
 #include <QMouseEvent>
 #include <QScrollBar>

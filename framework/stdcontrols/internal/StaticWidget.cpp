@@ -1,10 +1,10 @@
-#include "StaticWidget.h"
+#include "framework/stdcontrols/internal/StaticWidget.h"
 
-#include "CDC.h"
-#include "CWnd.h"
-#include "ColorRef.h"
-#include "Icons.h"
-#include "WinStyles.h"
+#include "framework/paint/CDC.h"
+#include "framework/paint/Icons.h"
+#include "framework/paint/internal/ColorRef.h"
+#include "framework/types/WinStyles.h"
+#include "framework/window/CWnd.h"
 
 #include <QAccessible>
 #include <QPainter>

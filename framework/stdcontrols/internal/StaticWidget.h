@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ControlWidget.h"
+#include "framework/window/internal/ControlWidget.h"
 
 #include <QImage>
 #include <QWidget>

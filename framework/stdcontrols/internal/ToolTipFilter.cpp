@@ -1,7 +1,7 @@
-#include "ToolTipFilter.h"
+#include "framework/stdcontrols/internal/ToolTipFilter.h"
 
-#include "ByteText.h"
-#include "CToolTipCtrl.h"
+#include "framework/stdcontrols/CToolTipCtrl.h"
+#include "framework/types/ByteText.h"
 
 #include <QHelpEvent>
 #include <QToolTip>

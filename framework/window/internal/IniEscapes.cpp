@@ -1,4 +1,4 @@
-#include "IniEscapes.h"
+#include "framework/window/internal/IniEscapes.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "MessageTranslation.h"
+#include "framework/window/internal/MessageTranslation.h"
 
 #include <QApplication>
 #include <QCursor>

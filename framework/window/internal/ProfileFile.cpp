@@ -1,6 +1,6 @@
-#include "ProfileFile.h"
+#include "framework/window/internal/ProfileFile.h"
 
-#include "ProfileFormat.h"
+#include "framework/window/internal/ProfileFormat.h"
 
 #include <QFile>
 #include <QSettings>

@@ -1,6 +1,6 @@
-#include "ProfileFormat.h"
+#include "framework/window/internal/ProfileFormat.h"
 
-#include "IniEscapes.h"
+#include "framework/window/internal/IniEscapes.h"
 
 #include <QFile>
 #include <cerrno>

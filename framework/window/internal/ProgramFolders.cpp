@@ -1,4 +1,4 @@
-#include "ProgramFolders.h"
+#include "framework/window/internal/ProgramFolders.h"
 
 #include <filesystem>
 #include <system_error>

@@ -1,11 +1,11 @@
-#include "WndRecord.h"
+#include "framework/window/internal/WndRecord.h"
 
-#include "ByteText.h"
-#include "CFont.h"
-#include "CWnd.h"
-#include "ControlWidget.h"
-#include "IconHandle.h"
-#include "MessageTranslation.h"
+#include "framework/paint/CFont.h"
+#include "framework/paint/IconHandle.h"
+#include "framework/types/ByteText.h"
+#include "framework/window/CWnd.h"
+#include "framework/window/internal/ControlWidget.h"
+#include "framework/window/internal/MessageTranslation.h"
 
 #include <QHash>
 #include <QMouseEvent>

@@ -4,8 +4,8 @@
 //
 //   options_writer NAME save ROUNDS EXT1 EXT2 EXT3 EXT4 EXT5 CAPS EXT MAX
 //       saves these options ROUNDS times.
-#include "KeyedApp.h"
-#include "OptionsStore.h"
+#include "dialogs/OptionsStore.h"
+#include "tests/support/KeyedApp.h"
 
 #include <cstdio>
 #include <cstdlib>

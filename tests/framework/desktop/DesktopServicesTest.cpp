@@ -1,8 +1,8 @@
-#include "DesktopServices.h"
-#include "ModalDeadline.h"
-#include "ScopedEnvironment.h"
-#include "StandardDesktopServices.h"
-#include "TempTree.h"
+#include "framework/desktop/DesktopServices.h"
+#include "framework/desktop/internal/StandardDesktopServices.h"
+#include "tests/support/ModalDeadline.h"
+#include "tests/support/ScopedEnvironment.h"
+#include "tests/support/TempTree.h"
 
 #include <QApplication>
 #include <QTest>

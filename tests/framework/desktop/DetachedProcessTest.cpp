@@ -1,8 +1,8 @@
-#include "DetachedProcess.h"
-#include "ScopedEnvironment.h"
-#include "StandardDesktopServices.h"
-#include "TempTree.h"
-#include "WaitUntil.h"
+#include "framework/desktop/internal/DetachedProcess.h"
+#include "framework/desktop/internal/StandardDesktopServices.h"
+#include "tests/support/ScopedEnvironment.h"
+#include "tests/support/TempTree.h"
+#include "tests/support/WaitUntil.h"
 
 #include <fcntl.h>
 #include <fstream>

@@ -1,6 +1,6 @@
-#include "FolderChooserDialog.h"
-#include "ScopedEnvironment.h"
-#include "TempTree.h"
+#include "framework/desktop/internal/FolderChooserDialog.h"
+#include "tests/support/ScopedEnvironment.h"
+#include "tests/support/TempTree.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

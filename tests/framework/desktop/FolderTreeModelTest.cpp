@@ -1,6 +1,6 @@
-#include "FolderTreeModel.h"
-#include "ByteText.h"
-#include "TempTree.h"
+#include "framework/desktop/internal/FolderTreeModel.h"
+#include "framework/types/ByteText.h"
+#include "tests/support/TempTree.h"
 
 #include <gtest/gtest.h>
 #include <string>

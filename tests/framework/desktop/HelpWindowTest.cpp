@@ -1,9 +1,9 @@
 // The standard help window over this folder's test manual: one window that
 // follows each request to its topic and comes to the front, that closes on
 // Escape and when asked, and that no modal dialog blocks.
-#include "HelpWindow.h"
-#include "DesktopServices.h"
-#include "ModalDeadline.h"
+#include "framework/desktop/internal/HelpWindow.h"
+#include "framework/desktop/DesktopServices.h"
+#include "tests/support/ModalDeadline.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>

@@ -1,7 +1,7 @@
-#include "FolderChooserDialog.h"
-#include "HelpWindow.h"
-#include "ScopedEnvironment.h"
-#include "TempTree.h"
+#include "framework/desktop/internal/FolderChooserDialog.h"
+#include "framework/desktop/internal/HelpWindow.h"
+#include "tests/support/ScopedEnvironment.h"
+#include "tests/support/TempTree.h"
 
 #include <QTest>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "Accelerators.h"
-#include "DialogFixture.h"
-#include "ResourceTable.h"
+#include "framework/dialog/Accelerators.h"
+#include "framework/dialog/ResourceTable.h"
+#include "tests/framework/support/DialogFixture.h"
 
 namespace {
 constexpr UINT kTable = 9010;

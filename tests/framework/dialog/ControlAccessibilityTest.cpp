@@ -1,10 +1,10 @@
 // The controls of a template dialog as accessibility reads them: one row per
 // naming rule, and the press action of a link.
-#include "CDialog.h"
-#include "CStatic.h"
-#include "CToolTipCtrl.h"
-#include "ResourceTable.h"
-#include "UiDriver.h"
+#include "framework/dialog/CDialog.h"
+#include "framework/dialog/ResourceTable.h"
+#include "framework/stdcontrols/CStatic.h"
+#include "framework/stdcontrols/CToolTipCtrl.h"
+#include "tests/support/UiDriver.h"
 
 #include <QAccessible>
 #include <gtest/gtest.h>

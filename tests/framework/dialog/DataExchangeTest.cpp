@@ -1,5 +1,5 @@
-#include "CEdit.h"
-#include "DialogFixture.h"
+#include "framework/stdcontrols/CEdit.h"
+#include "tests/framework/support/DialogFixture.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>

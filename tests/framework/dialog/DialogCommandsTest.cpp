@@ -1,5 +1,5 @@
-#include "DialogFixture.h"
-#include "TestApp.h"
+#include "tests/framework/dialog/TestApp.h"
+#include "tests/framework/support/DialogFixture.h"
 
 #include <QMenu>
 #include <QMenuBar>

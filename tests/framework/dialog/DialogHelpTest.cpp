@@ -1,10 +1,10 @@
 // F1 and the Help command show the help topic of the dialog that holds the
 // focus; without one, the main window's; without that, the manual's
 // beginning.
-#include "CWinApp.h"
-#include "FakeDesktop.h"
-#include "TestDialog.h"
-#include "UiDriver.h"
+#include "framework/window/CWinApp.h"
+#include "tests/framework/support/TestDialog.h"
+#include "tests/support/FakeDesktop.h"
+#include "tests/support/UiDriver.h"
 
 #include <QTest>
 #include <gtest/gtest.h>

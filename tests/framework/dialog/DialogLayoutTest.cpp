@@ -1,8 +1,8 @@
-#include "DialogUnits.h"
-#include "DialogWindow.h"
-#include "ResourceTable.h"
-#include "TestDialog.h"
-#include "TestResources.h"
+#include "framework/dialog/DialogUnits.h"
+#include "framework/dialog/ResourceTable.h"
+#include "framework/dialog/internal/DialogWindow.h"
+#include "tests/framework/support/TestDialog.h"
+#include "tests/framework/support/TestResources.h"
 
 #include <QApplication>
 #include <QMenuBar>

@@ -1,4 +1,4 @@
-#include "DialogUnits.h"
+#include "framework/dialog/DialogUnits.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

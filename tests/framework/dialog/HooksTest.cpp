@@ -1,9 +1,9 @@
-#include "AfxMessageBox.h"
-#include "ModalDeadline.h"
-#include "ModalHook.h"
-#include "ResourceTable.h"
-#include "TestDialog.h"
-#include "UiDriver.h"
+#include "framework/dialog/AfxMessageBox.h"
+#include "framework/dialog/ModalHook.h"
+#include "framework/dialog/ResourceTable.h"
+#include "tests/framework/support/TestDialog.h"
+#include "tests/support/ModalDeadline.h"
+#include "tests/support/UiDriver.h"
 
 #include <QTest>
 #include <QTimer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CWinApp.h"
+#include "framework/window/CWinApp.h"
 
 #include <string>
 #include <vector>

@@ -1,5 +1,5 @@
-#include "WindowPlacement.h"
-#include "DialogFixture.h"
+#include "framework/desktop/internal/WindowPlacement.h"
+#include "tests/framework/support/DialogFixture.h"
 
 #include <QScreen>
 

@@ -1,8 +1,8 @@
-#include "CBrush.h"
-#include "CDC.h"
-#include "CPen.h"
-#include "Icons.h"
-#include "PaintCanvas.h"
+#include "framework/paint/CBrush.h"
+#include "framework/paint/CDC.h"
+#include "framework/paint/CPen.h"
+#include "framework/paint/Icons.h"
+#include "tests/support/PaintCanvas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "CBitmap.h"
-#include "CBrush.h"
-#include "CDC.h"
-#include "PaintCanvas.h"
+#include "framework/paint/CBitmap.h"
+#include "framework/paint/CBrush.h"
+#include "framework/paint/CDC.h"
+#include "tests/support/PaintCanvas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "CBrush.h"
-#include "CDC.h"
-#include "CPen.h"
-#include "PaintCanvas.h"
+#include "framework/paint/CBrush.h"
+#include "framework/paint/CDC.h"
+#include "framework/paint/CPen.h"
+#include "tests/support/PaintCanvas.h"
 
 #include <gtest/gtest.h>
 

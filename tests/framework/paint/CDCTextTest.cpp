@@ -1,6 +1,6 @@
-#include "CDC.h"
-#include "CFont.h"
-#include "PaintCanvas.h"
+#include "framework/paint/CDC.h"
+#include "framework/paint/CFont.h"
+#include "tests/support/PaintCanvas.h"
 
 #include <QApplication>
 #include <QPalette>

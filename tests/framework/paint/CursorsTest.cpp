@@ -1,4 +1,4 @@
-#include "Cursors.h"
+#include "framework/paint/Cursors.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,5 +1,5 @@
-#include "CBrush.h"
-#include "CFont.h"
+#include "framework/paint/CBrush.h"
+#include "framework/paint/CFont.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>

@@ -1,6 +1,6 @@
-#include "Icons.h"
-#include "CDC.h"
-#include "PaintCanvas.h"
+#include "framework/paint/Icons.h"
+#include "framework/paint/CDC.h"
+#include "tests/support/PaintCanvas.h"
 
 #include <QApplication>
 #include <QPalette>

@@ -1,4 +1,4 @@
-#include "SysColor.h"
+#include "framework/paint/SysColor.h"
 
 #include <QApplication>
 #include <QPalette>

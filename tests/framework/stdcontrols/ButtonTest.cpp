@@ -1,4 +1,4 @@
-#include "DialogFixture.h"
+#include "tests/framework/support/DialogFixture.h"
 
 #include <QImage>
 #include <QTest>

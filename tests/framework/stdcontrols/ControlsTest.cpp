@@ -1,10 +1,10 @@
-#include "CBrush.h"
-#include "CDC.h"
-#include "CListBox.h"
-#include "CToolTipCtrl.h"
-#include "DialogFixture.h"
-#include "EditLimitValidator.h"
-#include "StaticWidget.h"
+#include "framework/paint/CBrush.h"
+#include "framework/paint/CDC.h"
+#include "framework/stdcontrols/CListBox.h"
+#include "framework/stdcontrols/CToolTipCtrl.h"
+#include "framework/stdcontrols/internal/EditLimitValidator.h"
+#include "framework/stdcontrols/internal/StaticWidget.h"
+#include "tests/framework/support/DialogFixture.h"
 
 #include <QHelpEvent>
 #include <QImage>

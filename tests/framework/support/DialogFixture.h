@@ -1,8 +1,8 @@
 #pragma once
 
-#include "TestDialog.h"
-#include "TestResources.h"
-#include "UiDriver.h"
+#include "tests/framework/support/TestDialog.h"
+#include "tests/framework/support/TestResources.h"
+#include "tests/support/UiDriver.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "TestDialog.h"
+#include "tests/framework/support/TestDialog.h"
 
-#include "DDX.h"
+#include "framework/dialog/DDX.h"
 
 void TestDialog::DoDataExchange(CDataExchange& dx) {
     DDX_Control(dx, TestIds::kDraw, m_draw);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CDialog.h"
-#include "RecordingButton.h"
-#include "TestResources.h"
+#include "framework/dialog/CDialog.h"
+#include "tests/framework/support/RecordingButton.h"
+#include "tests/framework/support/TestResources.h"
 
 #include <functional>
 #include <string>

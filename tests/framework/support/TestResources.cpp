@@ -1,7 +1,7 @@
-#include "TestResources.h"
+#include "tests/framework/support/TestResources.h"
 
-#include "ResourceTable.h"
-#include "WinStyles.h"
+#include "framework/dialog/ResourceTable.h"
+#include "framework/types/WinStyles.h"
 
 namespace {
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WinDefs.h"
+#include "framework/types/WinDefs.h"
 
 // Dialogs and a menu of the framework tests, registered in the resource
 // table by RegisterTestResources (idempotent).

@@ -1,6 +1,6 @@
-#include "CBackgroundWork.h"
-#include "ChildProcess.h"
-#include "DialogFixture.h"
+#include "framework/window/CBackgroundWork.h"
+#include "tests/framework/support/DialogFixture.h"
+#include "tests/support/ChildProcess.h"
 
 #include <QTest>
 #include <new>

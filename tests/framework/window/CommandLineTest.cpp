@@ -1,5 +1,5 @@
-#include "CCommandLineInfo.h"
-#include "CWinApp.h"
+#include "framework/window/CCommandLineInfo.h"
+#include "framework/window/CWinApp.h"
 
 #include <gtest/gtest.h>
 #include <string>

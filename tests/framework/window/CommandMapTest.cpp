@@ -1,4 +1,4 @@
-#include "CCmdTarget.h"
+#include "framework/window/CCmdTarget.h"
 
 #include <gtest/gtest.h>
 #include <stdexcept>

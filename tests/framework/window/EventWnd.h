@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CButton.h"
+#include "framework/stdcontrols/CButton.h"
 
 #include <string>
 #include <vector>

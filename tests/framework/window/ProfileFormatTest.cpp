@@ -1,5 +1,5 @@
-#include "ProfileFormat.h"
-#include "TempTree.h"
+#include "framework/window/internal/ProfileFormat.h"
+#include "tests/support/TempTree.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

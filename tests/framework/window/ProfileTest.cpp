@@ -1,7 +1,7 @@
-#include "KeyedApp.h"
-#include "ProfileBatch.h"
-#include "ProfileFormat.h"
-#include "TempConfigHome.h"
+#include "framework/window/ProfileBatch.h"
+#include "framework/window/internal/ProfileFormat.h"
+#include "tests/support/KeyedApp.h"
+#include "tests/support/TempConfigHome.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The command line belongs to the program: the QApplication that AfxWinMain
 // makes sees only the program's name. This test program makes no
 // QApplication of its own for that reason.
-#include "CWinApp.h"
-#include "TempTree.h"
+#include "framework/window/CWinApp.h"
+#include "tests/support/TempTree.h"
 
 #include <QApplication>
 #include <QStyle>

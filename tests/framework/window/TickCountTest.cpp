@@ -1,4 +1,4 @@
-#include "TickCount.h"
+#include "framework/window/TickCount.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "CWinApp.h"
-#include "ProgramFolders.h"
-#include "ScopedCurrentFolder.h"
-#include "TempTree.h"
+#include "framework/window/CWinApp.h"
+#include "framework/window/internal/ProgramFolders.h"
+#include "tests/support/ScopedCurrentFolder.h"
+#include "tests/support/TempTree.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
-#include "CFont.h"
-#include "CPaintDC.h"
-#include "CStatic.h"
-#include "DialogFixture.h"
-#include "IconHandle.h"
+#include "framework/paint/CFont.h"
+#include "framework/paint/IconHandle.h"
+#include "framework/stdcontrols/CStatic.h"
+#include "framework/window/CPaintDC.h"
+#include "tests/framework/support/DialogFixture.h"
 
 #include <QImage>
 #include <QPixmap>

@@ -1,6 +1,6 @@
-#include "DialogFixture.h"
-#include "EventWnd.h"
-#include "WaitUntil.h"
+#include "tests/framework/support/DialogFixture.h"
+#include "tests/framework/window/EventWnd.h"
+#include "tests/support/WaitUntil.h"
 
 #include <QTest>
 #include <algorithm>
