@@ -27,10 +27,6 @@ struct SearchTuning {
     // The bytes the records in flight may hold before scans that are not the
     // oldest wait; 0 = 8 MiB.
     size_t recordBytes = 0;
-    // Look for the pattern's literal run first and test only the pieces that
-    // hold it. Off, with one thread, gives the plain search that reads every
-    // piece of every file and lists the tree once per walk.
-    bool prefilter = true;
     // Set by the owner to end the search early; the records made so far stay.
     const std::atomic<bool>* cancel = nullptr;
     // For tests: called at the hand-over points.

@@ -1,6 +1,6 @@
 #include "tools/FindCommand.h"
 
-#include "engine/SearchRun.h"
+#include "engine/RunSearch.h"
 #include "engine/StartFolder.h"
 #include "tools/OutputStream.h"
 #include "tools/RecordPrinter.h"

@@ -5,7 +5,7 @@
 #include "dialogs/CLinksDlg.h"
 #include "dialogs/COptionsDlg.h"
 #include "dialogs/CTipOfDayDlg.h"
-#include "engine/SearchRun.h"
+#include "engine/RunSearch.h"
 #include "engine/StartFolder.h"
 #include "framework/desktop/DesktopServices.h"
 #include "framework/dialog/Accelerators.h"

@@ -1,4 +1,4 @@
-#include "engine/BlockReader.h"
+#include "engine/internal/read/BlockReader.h"
 
 #include "tests/support/MemoryFile.h"
 

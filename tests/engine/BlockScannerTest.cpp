@@ -1,5 +1,5 @@
-#include "engine/BlockScanner.h"
-#include "engine/FolderSearch.h"
+#include "engine/internal/read/BlockScanner.h"
+#include "engine/internal/run/FolderSearch.h"
 
 #include "tests/support/MemoryFile.h"
 
@@ -31,7 +31,7 @@ std::vector<std::string> Plain(const std::string& pattern, bool caps, const Memo
 // The fast scan, told the file's size or not.
 std::vector<std::string> Fast(const std::string& pattern, bool caps, const MemoryFile& file,
                               size_t block, uint64_t size = BlockReader::kUnknownSize) {
-    BlockScanner scanner(pattern, caps, true, block);
+    BlockScanner scanner(pattern, caps, block);
     MatchRecord record;
     const uint64_t count = scanner.Scan(file.Rewound(), record, {}, size);
     EXPECT_EQ(count, uint64_t(record.GetLineCount()));
@@ -118,7 +118,7 @@ TEST(BlockScanner, AgreesWithThePlainReaderOnRandomFiles) {
 
 TEST(BlockScanner, StopsWhenAsked) {
     const MemoryFile file(std::string(2'000'000, 'z') + "\nneedle\n");
-    BlockScanner scanner("needle", false, true, 4096);
+    BlockScanner scanner("needle", false, 4096);
     MatchRecord record;
     int blocks = 0;
     EXPECT_EQ(scanner.Scan(file.Rewound(), record, [&] { return ++blocks > 3; }), 0u);

@@ -1,4 +1,4 @@
-#include "engine/ByteFinder.h"
+#include "engine/internal/match/ByteFinder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "engine/FolderListing.h"
+#include "engine/internal/walk/FolderListing.h"
 
 #include "common/NameOrder.h"
 #include "tests/support/TempTree.h"

@@ -1,4 +1,4 @@
-#include "engine/SearchRun.h"
+#include "engine/RunSearch.h"
 #include "tests/support/TempTree.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "engine/SearchHooks.h"
+#include "engine/internal/run/SearchHooks.h"
 #include "tests/engine/SearchTrace.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/Gate.h"

@@ -1,4 +1,5 @@
-#include "engine/LineMatcher.h"
+#include "engine/internal/match/LineMatcher.h"
+#include "engine/MatchLine.h"
 #include "tests/engine/MatcherCases.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/StackThread.h"

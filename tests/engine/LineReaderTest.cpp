@@ -1,4 +1,4 @@
-#include "engine/LineReader.h"
+#include "engine/internal/read/LineReader.h"
 
 #include "tests/support/MemoryFile.h"
 

@@ -1,5 +1,5 @@
-#include "engine/PatternLiteral.h"
-#include "engine/LineMatcher.h"
+#include "engine/internal/match/PatternLiteral.h"
+#include "engine/MatchLine.h"
 #include "tests/engine/MatcherCases.h"
 
 #include <gtest/gtest.h>

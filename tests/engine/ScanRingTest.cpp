@@ -1,4 +1,4 @@
-#include "engine/ScanRing.h"
+#include "engine/internal/run/ScanRing.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/FolderSearch.h"
-#include "engine/SearchRun.h"
+#include "engine/RunSearch.h"
+#include "engine/internal/run/FolderSearch.h"
 
 #include <string>
 #include <vector>

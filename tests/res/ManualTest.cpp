@@ -1,7 +1,7 @@
 // The manual built into the program: its examples are what the matcher
 // answers, its links lead to its own anchors, every topic the program opens
 // it at is there, and it names every option of the command-line finder.
-#include "engine/LineMatcher.h"
+#include "engine/MatchLine.h"
 #include "framework/dialog/ResourceTable.h"
 #include "res/RegisterResources.h"
 #include "res/Resource.h"

@@ -1,9 +1,9 @@
-#include "engine/FolderSearch.h"
+#include "engine/internal/run/FolderSearch.h"
 
-#include "engine/DescriptorBudget.h"
-#include "engine/FolderListing.h"
-#include "engine/FolderWalker.h"
-#include "engine/LineReader.h"
+#include "engine/internal/read/LineReader.h"
+#include "engine/internal/walk/DescriptorBudget.h"
+#include "engine/internal/walk/FolderListing.h"
+#include "engine/internal/walk/FolderWalker.h"
 
 #include <cerrno>
 #include <memory>

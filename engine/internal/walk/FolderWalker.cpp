@@ -1,7 +1,7 @@
-#include "engine/FolderWalker.h"
+#include "engine/internal/walk/FolderWalker.h"
 
-#include "engine/PathText.h"
 #include "engine/StartFolder.h"
+#include "engine/internal/walk/PathText.h"
 
 #include <algorithm>
 #include <cerrno>

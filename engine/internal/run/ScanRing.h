@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/FolderListing.h"
 #include "engine/MatchRecord.h"
-#include "engine/WalkItem.h"
+#include "engine/internal/walk/FolderListing.h"
+#include "engine/internal/walk/WalkItem.h"
 
 #include <atomic>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/WalkPath.h"
+#include "engine/internal/walk/WalkPath.h"
 
 #include <memory>
 #include <string>

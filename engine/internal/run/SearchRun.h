@@ -1,12 +1,11 @@
 #pragma once
 
-#include "engine/FolderWalker.h"
 #include "engine/MatchList.h"
 #include "engine/SearchObserver.h"
 #include "engine/SearchOptions.h"
 #include "engine/SearchTuning.h"
-#include "engine/StatusPathBuilder.h"
-#include "engine/TooFewDescriptors.h"
+#include "engine/internal/walk/FolderWalker.h"
+#include "engine/internal/walk/StatusPathBuilder.h"
 
 #include <atomic>
 #include <cstdint>
@@ -22,8 +21,9 @@ struct ScanSlot;
 // The search: all walks over one listing of the tree, files scanned by a pool
 // of threads, and everything the owner sees (folders entered, files that
 // cannot be opened, records, the limit on the number of records) committed
-// in walk order, exactly as the plain sequential search makes it. Work past
-// the limit is dropped as soon as the limit is known.
+// in walk order, exactly as the plain sequential search (FolderSearch) makes
+// it. Work past the limit is dropped as soon as the limit is known. RunSearch
+// (engine/RunSearch.h) is its public face.
 class SearchRun {
 public:
     SearchRun(std::string_view pattern, const SearchOptions& options, MatchList& matches,
@@ -82,10 +82,3 @@ private:
     DescriptorBudget* m_budget = nullptr;
     ScanRing* m_ring = nullptr;
 };
-
-// Runs a whole search from `startFolder`, reporting to `observer`; true when
-// at least one record was committed. The records the observer keeps are added
-// to `matches` (which the caller has emptied). Throws as SearchRun::Run does.
-bool RunSearch(std::string_view pattern, const std::string& startFolder,
-               const SearchOptions& options, MatchList& matches, SearchObserver& observer,
-               const SearchTuning& tuning = SearchTuning());

@@ -1,4 +1,4 @@
-#include "engine/WalkPath.h"
+#include "engine/internal/walk/WalkPath.h"
 
 #include <cstring>
 

@@ -1,20 +1,20 @@
 #pragma once
 
-#include "engine/LineMatcher.h"
 #include "engine/MatchList.h"
 #include "engine/SearchObserver.h"
 #include "engine/SearchOptions.h"
+#include "engine/internal/match/LineMatcher.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// The plain sequential folder search: one walk of the tree per file-name mask,
-// each listing the tree again, every piece of each selected file read and
-// tested with the matcher, one record per file with a matching piece. The
-// fast search (SearchRun) gives exactly its answers; this one is the
-// reference it is checked against.
+// The plain search, the one the fast search (SearchRun) is checked against:
+// sequential, one walk of the tree per file-name mask, each listing the tree
+// again, every piece of each selected file read and tested with the matcher,
+// one record per file with a matching piece. The fast search gives exactly its
+// answers. The program never runs it; the tests compare the two.
 class FolderSearch {
 public:
     FolderSearch(std::string_view pattern, const SearchOptions& options, MatchList& matches,

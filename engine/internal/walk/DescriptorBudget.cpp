@@ -1,4 +1,4 @@
-#include "engine/DescriptorBudget.h"
+#include "engine/internal/walk/DescriptorBudget.h"
 
 #include "engine/TooFewDescriptors.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/BlockReader.h"
+#include "engine/internal/read/BlockReader.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "engine/ScanThread.h"
+#include "engine/internal/run/ScanThread.h"
 
 #include <system_error>
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "engine/BlockReader.h"
-#include "engine/ByteFinder.h"
-#include "engine/LineMatcher.h"
-#include "engine/LineReader.h"
 #include "engine/MatchRecord.h"
-#include "engine/PatternLiteral.h"
+#include "engine/internal/match/ByteFinder.h"
+#include "engine/internal/match/LineMatcher.h"
+#include "engine/internal/match/PatternLiteral.h"
+#include "engine/internal/read/BlockReader.h"
+#include "engine/internal/read/LineReader.h"
 
 #include <cstdint>
 #include <functional>
@@ -19,8 +19,7 @@
 // reused from file to file, so memory stays flat whatever the file's size.
 class BlockScanner {
 public:
-    BlockScanner(std::string_view pattern, bool ignoreCaps, bool prefilter = true,
-                 size_t blockSize = 256 * 1024);
+    BlockScanner(std::string_view pattern, bool ignoreCaps, size_t blockSize = 256 * 1024);
 
     // See BlockReader.
     void BeforeEachRead(const std::function<void()>* call) {

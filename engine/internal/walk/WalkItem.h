@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/FolderHandle.h"
-#include "engine/FolderListing.h"
-#include "engine/WalkPath.h"
+#include "engine/internal/walk/FolderHandle.h"
+#include "engine/internal/walk/FolderListing.h"
+#include "engine/internal/walk/WalkPath.h"
 
 #include <cstdint>
 #include <memory>

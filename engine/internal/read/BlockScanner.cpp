@@ -1,4 +1,4 @@
-#include "engine/BlockScanner.h"
+#include "engine/internal/read/BlockScanner.h"
 
 #include <algorithm>
 #include <cstring>
@@ -18,10 +18,8 @@ ByteFinder NeedleFinder(const PatternLiteral& literal) {
 }
 } // namespace
 
-BlockScanner::BlockScanner(std::string_view pattern, bool ignoreCaps, bool prefilter,
-                           size_t blockSize)
-    : m_matcher(pattern, ignoreCaps),
-      m_literal(prefilter ? pattern : std::string_view(), ignoreCaps),
+BlockScanner::BlockScanner(std::string_view pattern, bool ignoreCaps, size_t blockSize)
+    : m_matcher(pattern, ignoreCaps), m_literal(pattern, ignoreCaps),
       m_finder(NeedleFinder(m_literal)), m_reader(-1, blockSize), m_blockSize(blockSize),
       // Look-behind and look-ahead around a candidate: its whole piece (511
       // bytes, one more for a CR LF pair) and the literal run itself.

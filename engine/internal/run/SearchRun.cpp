@@ -1,11 +1,13 @@
-#include "engine/SearchRun.h"
+#include "engine/internal/run/SearchRun.h"
 
-#include "engine/BlockScanner.h"
-#include "engine/DescriptorBudget.h"
-#include "engine/FolderSearch.h"
-#include "engine/ScanRing.h"
-#include "engine/ScanThread.h"
-#include "engine/SearchHooks.h"
+#include "engine/RunSearch.h"
+
+#include "engine/internal/read/BlockScanner.h"
+#include "engine/internal/run/FolderSearch.h"
+#include "engine/internal/run/ScanRing.h"
+#include "engine/internal/run/ScanThread.h"
+#include "engine/internal/run/SearchHooks.h"
+#include "engine/internal/walk/DescriptorBudget.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -166,7 +168,7 @@ bool SearchRun::CommitFile(ScanSlot& slot) {
 }
 
 bool SearchRun::RunSequential(FolderWalker& walker) {
-    BlockScanner scanner(m_pattern, m_options.IgnoreCaps != 0, m_tuning.prefilter);
+    BlockScanner scanner(m_pattern, m_options.IgnoreCaps != 0);
     ScanSlot slot;
     bool found = false;
     while (!Cancelled() && walker.Next(slot.item) == FolderWalker::Step::Item) {
@@ -229,8 +231,7 @@ bool SearchRun::RunParallel(FolderWalker& walker, unsigned readers) {
 void SearchRun::ScanFiles() {
     std::unique_ptr<BlockScanner> scanner;
     try {
-        scanner = std::make_unique<BlockScanner>(m_pattern, m_options.IgnoreCaps != 0,
-                                                 m_tuning.prefilter);
+        scanner = std::make_unique<BlockScanner>(m_pattern, m_options.IgnoreCaps != 0);
         if (m_tuning.hooks && m_tuning.hooks->reading)
             scanner->BeforeEachRead(&m_tuning.hooks->reading);
     } catch (...) {
@@ -319,7 +320,5 @@ void SearchRun::Wait() {
 bool RunSearch(std::string_view pattern, const std::string& startFolder,
                const SearchOptions& options, MatchList& matches, SearchObserver& observer,
                const SearchTuning& tuning) {
-    if (!tuning.prefilter && tuning.threads == 1)
-        return FolderSearch(pattern, options, matches, observer).RunSearch(startFolder);
     return SearchRun(pattern, options, matches, observer, tuning).Run(startFolder);
 }

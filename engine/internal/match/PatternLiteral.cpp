@@ -1,4 +1,4 @@
-#include "engine/PatternLiteral.h"
+#include "engine/internal/match/PatternLiteral.h"
 
 #include <vector>
 

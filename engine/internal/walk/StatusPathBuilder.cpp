@@ -1,4 +1,4 @@
-#include "engine/StatusPathBuilder.h"
+#include "engine/internal/walk/StatusPathBuilder.h"
 
 #include <algorithm>
 

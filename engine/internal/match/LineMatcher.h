@@ -75,6 +75,3 @@ private:
     size_t m_rowWords = 0;
     bool m_failedDirty = false;
 };
-
-// One-off form: compiles the pattern and tests one line.
-bool MatchLine(std::string_view pattern, std::string_view line, bool ignoreCaps);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/DescriptorBudget.h"
+#include "engine/internal/walk/DescriptorBudget.h"
 
 #include <unistd.h>
 

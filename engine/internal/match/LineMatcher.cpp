@@ -1,4 +1,4 @@
-#include "engine/LineMatcher.h"
+#include "engine/internal/match/LineMatcher.h"
 
 #include <algorithm>
 #include <cstring>
@@ -162,8 +162,4 @@ void LineMatcher::MarkFailed(size_t p, size_t t) {
     const size_t bit = static_cast<size_t>(m_repeatOf[p]) * m_rowWords * 64 + t;
     m_failed[bit / 64] |= uint64_t{1} << (bit % 64);
     m_failedDirty = true;
-}
-
-bool MatchLine(std::string_view pattern, std::string_view line, bool ignoreCaps) {
-    return LineMatcher(pattern, ignoreCaps).MatchLine(line);
 }

@@ -1,6 +1,6 @@
-#include "engine/ScanRing.h"
+#include "engine/internal/run/ScanRing.h"
 
-#include "engine/SearchHooks.h"
+#include "engine/internal/run/SearchHooks.h"
 
 #include <algorithm>
 

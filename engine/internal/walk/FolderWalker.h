@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/DescriptorBudget.h"
-#include "engine/FolderHandle.h"
-#include "engine/WalkItem.h"
+#include "engine/internal/walk/DescriptorBudget.h"
+#include "engine/internal/walk/FolderHandle.h"
+#include "engine/internal/walk/WalkItem.h"
 
 #include <atomic>
 #include <cstdint>

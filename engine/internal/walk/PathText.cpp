@@ -1,4 +1,4 @@
-#include "engine/PathText.h"
+#include "engine/internal/walk/PathText.h"
 
 #include <cstdlib>
 #include <memory>
