@@ -3,49 +3,74 @@
 #include "framework/window/CWinApp.h"
 #include "framework/window/ProfileBatch.h"
 
-#include <cstdint>
-
 namespace {
 constexpr const char* kSection = "1.10";
 // Present and not empty once the first-run options are stored.
 constexpr const char* kFirstRunMark = "Initialized";
 
-// The profile's own first-run values: "diz" comes before "nfo" here, unlike
-// the main dialog's built-in values.
-const SearchOptions kFirstRunOptions{.Ext1 = "txt",
-                                     .Ext2 = "diz",
-                                     .Ext3 = "nfo",
-                                     .Ext4 = "",
-                                     .Ext5 = "",
-                                     .IgnoreCaps = 1,
-                                     .IgnoreExt = 1,
-                                     .Max = 50};
+using Text = OptionValue<std::string>;
+using Number = OptionValue<int32_t>;
+
+void Read(CWinApp& app, const Text& value, SearchOptions& options) {
+    options.*value.member = app.GetProfileString(kSection, value.name, value.readDefault.c_str());
+}
+
+void Read(CWinApp& app, const Number& value, SearchOptions& options) {
+    options.*value.member =
+        static_cast<int32_t>(app.GetProfileInt(kSection, value.name, value.readDefault));
+}
+
+void Write(CWinApp& app, const Text& value, const SearchOptions& options) {
+    app.WriteProfileString(kSection, value.name, (options.*value.member).c_str());
+}
+
+void Write(CWinApp& app, const Number& value, const SearchOptions& options) {
+    app.WriteProfileInt(kSection, value.name, options.*value.member);
+}
 
 void WriteOptions(CWinApp& app, const SearchOptions& options) {
-    app.WriteProfileString(kSection, "Ext1", options.Ext1.c_str());
-    app.WriteProfileString(kSection, "Ext2", options.Ext2.c_str());
-    app.WriteProfileString(kSection, "Ext3", options.Ext3.c_str());
-    app.WriteProfileString(kSection, "Ext4", options.Ext4.c_str());
-    app.WriteProfileString(kSection, "Ext5", options.Ext5.c_str());
-    app.WriteProfileInt(kSection, "Max", options.Max);
-    app.WriteProfileInt(kSection, "IgnoreCaps", options.IgnoreCaps);
-    app.WriteProfileInt(kSection, "IgnoreExt", options.IgnoreExt);
+    const std::vector<OptionRow>& rows = OptionValues();
+    for (int place = 0; place < static_cast<int>(rows.size()); ++place)
+        for (const OptionRow& row : rows)
+            std::visit(
+                [&](const auto& value) {
+                    if (value.savedAs == place)
+                        Write(app, value, options);
+                },
+                row);
+}
+
+SearchOptions FirstRunOptions() {
+    SearchOptions options;
+    for (const OptionRow& row : OptionValues())
+        std::visit([&](const auto& value) { options.*value.member = value.firstRun; }, row);
+    return options;
 }
 } // namespace
+
+const std::vector<OptionRow>& OptionValues() {
+    // The first-run values have "diz" before "nfo", unlike the main dialog's
+    // built-in ones. Saving writes the extensions, then "Max", then the
+    // switches.
+    static const std::vector<OptionRow> rows = {
+        Text{"Ext1", &SearchOptions::Ext1, "", "txt", 0},
+        Text{"Ext2", &SearchOptions::Ext2, "", "diz", 1},
+        Text{"Ext3", &SearchOptions::Ext3, "", "nfo", 2},
+        Text{"Ext4", &SearchOptions::Ext4, "", "", 3},
+        Text{"Ext5", &SearchOptions::Ext5, "", "", 4},
+        Number{"IgnoreCaps", &SearchOptions::IgnoreCaps, 1, 1, 6},
+        Number{"IgnoreExt", &SearchOptions::IgnoreExt, 1, 1, 7},
+        Number{"Max", &SearchOptions::Max, 50, 50, 5},
+    };
+    return rows;
+}
 
 SearchOptions LoadOptions(CWinApp& app) {
     // One reading of the file, so the eight values are those of one save.
     ProfileBatch batch(app);
     SearchOptions options;
-    options.Ext1 = app.GetProfileString(kSection, "Ext1");
-    options.Ext2 = app.GetProfileString(kSection, "Ext2");
-    options.Ext3 = app.GetProfileString(kSection, "Ext3");
-    options.Ext4 = app.GetProfileString(kSection, "Ext4");
-    options.Ext5 = app.GetProfileString(kSection, "Ext5");
-    // The 32 bits as stored: 4294967295 is -1.
-    options.IgnoreCaps = static_cast<int32_t>(app.GetProfileInt(kSection, "IgnoreCaps", 1));
-    options.IgnoreExt = static_cast<int32_t>(app.GetProfileInt(kSection, "IgnoreExt", 1));
-    options.Max = static_cast<int32_t>(app.GetProfileInt(kSection, "Max", 50));
+    for (const OptionRow& row : OptionValues())
+        std::visit([&](const auto& value) { Read(app, value, options); }, row);
     return options;
 }
 
@@ -60,6 +85,6 @@ void WriteDefaultOptions(CWinApp& app) {
     if (!app.GetProfileString(kSection, kFirstRunMark).empty())
         return;
     app.WriteProfileString(kSection, kFirstRunMark, "1");
-    WriteOptions(app, kFirstRunOptions);
+    WriteOptions(app, FirstRunOptions());
     batch.Save();
 }

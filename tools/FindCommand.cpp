@@ -19,8 +19,9 @@ namespace {
 // The help text; the defaults it names are those of SearchOptions.
 std::string Usage() {
     const SearchOptions defaults;
-    std::string extensions = defaults.Ext1 + "," + defaults.Ext2 + "," + defaults.Ext3 + "," +
-                             defaults.Ext4 + "," + defaults.Ext5;
+    std::string extensions;
+    for (std::string SearchOptions::*slot : SearchOptions::kExtensions)
+        extensions += defaults.*slot + ",";
     extensions.erase(extensions.find_last_not_of(',') + 1);
     return "Usage: vodizuzi-find [OPTIONS] PATTERN FOLDER\n"
            "Prints each file under FOLDER holding a line that matches PATTERN: its path\n"
@@ -86,21 +87,20 @@ void ReadInt(const std::string& name, const std::string& text, long min, long ma
     problem = name + " takes " + range + ", not '" + text + "'";
 }
 
+// Puts the comma-separated extensions of `list` into the slots in order, and
+// empties the slots after them; false when there are more than the slots.
 bool ReadExtensions(const std::string& list, SearchOptions& options) {
-    std::string* slots[] = {&options.Ext1, &options.Ext2, &options.Ext3, &options.Ext4,
-                            &options.Ext5};
-    for (std::string* slot : slots)
-        slot->clear();
-    size_t slot = 0, pos = 0;
-    for (;;) {
+    for (std::string SearchOptions::*slot : SearchOptions::kExtensions)
+        (options.*slot).clear();
+    size_t pos = 0;
+    for (std::string SearchOptions::*slot : SearchOptions::kExtensions) {
         const size_t comma = list.find(',', pos);
-        if (slot == 5)
-            return false;
-        *slots[slot++] = list.substr(pos, comma == std::string::npos ? comma : comma - pos);
+        options.*slot = list.substr(pos, comma == std::string::npos ? comma : comma - pos);
         if (comma == std::string::npos)
             return true;
         pos = comma + 1;
     }
+    return false;
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include "res/RegisterResources.h"
 #include "res/Resource.h"
 #include "tests/support/KeyedApp.h"
-#include "tests/support/OptionsText.h"
+#include "tests/support/OptionsPrinter.h"
 #include "tests/support/TempConfigHome.h"
 #include "tests/support/UiDriver.h"
 
@@ -147,7 +147,7 @@ TEST(OptionsDialog, AnExtensionTakesThreeTypedCharactersAtMostAndMayBeEmpty) {
     s.Click(IDOK);
     EXPECT_TRUE(s.boxes.boxes.empty());
     EXPECT_EQ(s.dialog.GetModalResult(), IDOK);
-    EXPECT_EQ(Describe(LoadOptions(s.app)), "txt||nfo|abc||1|0|50");
+    EXPECT_EQ(LoadOptions(s.app), (SearchOptions{"txt", "", "nfo", "abc", "", 1, 0, 50}));
 }
 
 TEST(OptionsDialog, AStoredValueOutOfRangeIsShownAndRefusedUntilCorrected) {
@@ -158,11 +158,23 @@ TEST(OptionsDialog, AStoredValueOutOfRangeIsShownAndRefusedUntilCorrected) {
         const char* warning;
         const char* fix; // keys in the field after OK's warning
         Texts fixWarnings;
-        const char* stored;
+        SearchOptions stored;
     } cases[] = {
         // Nothing can be added; each deletion warns until 3 are left.
-        {"Ext3", "abcde", IDC_EXT3, kTooLong, "$f\b$\b", {kTooLong}, "txt|diz|abc|||1|1|50"},
-        {"Max", "5000", IDC_MAX_MATCHES, kOutOfRange, "*999", {}, "txt|diz|nfo|||1|1|999"},
+        {"Ext3",
+         "abcde",
+         IDC_EXT3,
+         kTooLong,
+         "$f\b$\b",
+         {kTooLong},
+         {"txt", "diz", "abc", "", "", 1, 1, 50}},
+        {"Max",
+         "5000",
+         IDC_MAX_MATCHES,
+         kOutOfRange,
+         "*999",
+         {},
+         {"txt", "diz", "nfo", "", "", 1, 1, 999}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.entry);
@@ -178,7 +190,7 @@ TEST(OptionsDialog, AStoredValueOutOfRangeIsShownAndRefusedUntilCorrected) {
         EXPECT_EQ(s.Warnings(), c.fixWarnings);
         QTest::keyClick(Widget(s.dialog, c.field), Qt::Key_Return);
         EXPECT_EQ(s.dialog.GetModalResult(), IDOK);
-        EXPECT_EQ(Describe(LoadOptions(s.app)), c.stored);
+        EXPECT_EQ(LoadOptions(s.app), c.stored);
     }
 }
 

@@ -3,10 +3,11 @@
 #include "dialogs/OptionsStore.h"
 #include "framework/dialog/ModalHook.h"
 #include "tests/support/KeyedApp.h"
-#include "tests/support/OptionsText.h"
+#include "tests/support/OptionsPrinter.h"
 #include "tests/support/TempConfigHome.h"
 
 #include <QMenuBar>
+#include <optional>
 
 using Texts = std::vector<std::string>;
 
@@ -15,8 +16,8 @@ struct OptionsCase {
     const char* name;
     bool fromMenu;
     void (*use)(CDialog& options);
-    const char* stored; // the profile afterwards; null: as before
-    Texts found;        // by the next search for "hit"
+    std::optional<SearchOptions> stored; // the profile afterwards; none: as before
+    Texts found;                         // by the next search for "hit"
 };
 
 void PrintTo(const OptionsCase& c, std::ostream* out) {
@@ -78,7 +79,7 @@ const OptionsCase kOptionsCases[] = {
          QTest::keyClicks(Widget(d, IDC_MAX_MATCHES), "1");
          ClickIn(d, IDCANCEL);
      },
-     nullptr,
+     std::nullopt,
      {"d.txt", "c.nfo", "b.diz"}},
     // The profile's order of the extensions, and case-sensitive.
     {"OKAfterUncheckingTheFirstBox",
@@ -87,12 +88,12 @@ const OptionsCase kOptionsCases[] = {
          ClickIn(d, IDC_IGNORE_CAPS);
          ClickIn(d, IDOK);
      },
-     "txt|diz|nfo|||0|1|50",
+     SearchOptions{"txt", "diz", "nfo", "", "", 0, 1, 50},
      {"b.diz", "c.nfo"}},
     {"OKFromTheMenu",
      true,
      [](CDialog& d) { ClickIn(d, IDOK); },
-     "txt|diz|nfo|||1|1|50",
+     SearchOptions{"txt", "diz", "nfo", "", "", 1, 1, 50},
      {"d.txt", "b.diz", "c.nfo"}},
 };
 
@@ -116,7 +117,7 @@ TEST_P(OptionsCommand, OnlyOKHandsTheOptionsToTheNextSearch) {
     EXPECT_EQ(Text(IDC_MATCH_PATH), tree.Path("b.diz"));
     EXPECT_EQ(Text(IDC_COUNTER), "3 / 3");
     if (c.stored)
-        EXPECT_EQ(Describe(LoadOptions(app)), c.stored);
+        EXPECT_EQ(LoadOptions(app), *c.stored);
     else
         EXPECT_EQ(home.Profile("main"), profile);
     Click(IDC_FIND);

@@ -9,51 +9,17 @@
 #include <memory>
 #include <unistd.h>
 
-namespace {
-enum class LetterCase { AsStored, Lower, Upper };
-
-// "." followed by the extension, its ASCII letters put in one case or kept.
-std::string Mask(const std::string& ext, LetterCase letterCase) {
-    std::string mask(".");
-    mask += ext;
-    for (char& c : mask) {
-        if (letterCase == LetterCase::Upper && c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 32);
-        else if (letterCase == LetterCase::Lower && c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c + 32);
-    }
-    return mask;
-}
-
-} // namespace
-
 FolderSearch::FolderSearch(std::string_view pattern, const SearchOptions& options,
                            MatchList& matches, SearchObserver& observer)
     : m_matcher(pattern, options.IgnoreCaps != 0),
       m_folderDescriptors(DescriptorBudget::ForSearch(1).folders), m_options(options),
       m_matches(matches), m_observer(observer) {}
 
-std::vector<std::string> FolderSearch::BuildMasks(const SearchOptions& options) {
-    std::vector<std::string> masks;
-    for (const std::string* ext :
-         {&options.Ext1, &options.Ext2, &options.Ext3, &options.Ext4, &options.Ext5}) {
-        if (ext->empty())
-            continue;
-        if (options.IgnoreExt != 0) {
-            masks.push_back(Mask(*ext, LetterCase::Lower));
-            masks.push_back(Mask(*ext, LetterCase::Upper));
-        } else {
-            masks.push_back(Mask(*ext, LetterCase::AsStored));
-        }
-    }
-    return masks;
-}
-
 bool FolderSearch::RunSearch(const std::string& startFolder) {
     m_found = false;
     m_records = m_matches.GetCount();
     m_folderDescriptors = DescriptorBudget::ForSearch(1).folders;
-    for (const std::string& mask : BuildMasks(m_options))
+    for (const std::string& mask : m_options.Masks())
         SearchFolder(startFolder, mask);
     return m_found;
 }

@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 // The plain search, the one the fast search (SearchRun) is checked against:
 // sequential, one walk of the tree per file-name mask, each listing the tree
@@ -27,10 +26,6 @@ public:
     // Tests every piece of the open file; adds the matching ones to `scan`
     // and returns how many matched.
     static uint64_t ScanFile(LineMatcher& matcher, int fd, MatchRecord& scan);
-
-    // The masks of the walks, in walk order: "." + each non-empty extension,
-    // in lower and then upper case when IgnoreExt is on.
-    static std::vector<std::string> BuildMasks(const SearchOptions& options);
 
 private:
     bool LimitReached() const { return m_records >= m_options.Max; }

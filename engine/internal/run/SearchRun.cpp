@@ -3,7 +3,6 @@
 #include "engine/RunSearch.h"
 
 #include "engine/internal/read/BlockScanner.h"
-#include "engine/internal/run/FolderSearch.h"
 #include "engine/internal/run/ScanRing.h"
 #include "engine/internal/run/ScanThread.h"
 #include "engine/internal/run/SearchHooks.h"
@@ -69,7 +68,7 @@ bool SearchRun::Run(const std::string& startFolder) {
                                       : std::max(ProcessorCount(), SearchTuning::kDiskReaders),
                  SearchTuning::kMaxThreads);
     const DescriptorBudget::Share share = DescriptorBudget::ForSearch(wanted);
-    FolderWalker walker(startFolder, FolderSearch::BuildMasks(m_options), share.folders);
+    FolderWalker walker(startFolder, m_options.Masks(), share.folders);
     m_budget = &walker.Budget();
     const bool found =
         share.threads == 1 ? RunSequential(walker) : RunParallel(walker, share.threads);

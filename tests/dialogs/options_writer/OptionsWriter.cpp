@@ -2,30 +2,26 @@
 // share a profile. Its profile is that of the application NAME under the
 // XDG_CONFIG_HOME it was started with.
 //
-//   options_writer NAME save ROUNDS EXT1 EXT2 EXT3 EXT4 EXT5 CAPS EXT MAX
-//       saves these options ROUNDS times.
+//   options_writer NAME save ROUNDS VALUE...
+//       saves the options ROUNDS times; one VALUE per value of the options
+//       table, in its order (OptionWords).
 #include "dialogs/OptionsStore.h"
 #include "tests/support/KeyedApp.h"
+#include "tests/support/OptionsPrinter.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 int main(int argc, char** argv) {
-    if (argc == 12 && std::string(argv[2]) == "save") {
+    const int values = static_cast<int>(OptionValues().size());
+    if (argc == 4 + values && std::string(argv[2]) == "save") {
         KeyedApp app(argv[1]);
-        const SearchOptions options{argv[4],
-                                    argv[5],
-                                    argv[6],
-                                    argv[7],
-                                    argv[8],
-                                    std::atoi(argv[9]),
-                                    std::atoi(argv[10]),
-                                    std::atoi(argv[11])};
+        const SearchOptions options = FromOptionWords(argv + 4);
         for (int round = std::atoi(argv[3]); round > 0; --round)
             SaveOptions(app, options);
         return 0;
     }
-    std::fprintf(stderr, "usage: options_writer NAME save ROUNDS EXT1..EXT5 CAPS EXT MAX\n");
+    std::fprintf(stderr, "usage: options_writer NAME save ROUNDS VALUE... (%d values)\n", values);
     return 2;
 }
