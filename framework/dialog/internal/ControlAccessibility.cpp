@@ -1,47 +1,14 @@
 #include "framework/dialog/internal/ControlAccessibility.h"
 
-#include "framework/dialog/internal/EditAccessible.h"
-#include "framework/dialog/internal/ListBoxAccessible.h"
-#include "framework/dialog/internal/StaticAccessible.h"
-#include "framework/stdcontrols/internal/EditWidget.h"
-#include "framework/stdcontrols/internal/ListBoxWidget.h"
-#include "framework/stdcontrols/internal/StaticWidget.h"
+#include "framework/dialog/internal/ControlKind.h"
 
 #include <QAccessible>
+#include <QWidget>
 
 namespace {
-// A kind of control with an interface of its own: whether a widget is of the
-// kind, its interface, and whether an interface is that one.
-struct Kind {
-    bool (*holds)(const QObject* object);
-    QAccessibleInterface* (*make)(QObject* object);
-    bool (*made)(QAccessibleInterface* iface);
-};
-
-template <class Widget, class Interface> constexpr Kind KindOf() {
-    return {[](const QObject* object) { return dynamic_cast<const Widget*>(object) != nullptr; },
-            [](QObject* object) -> QAccessibleInterface* {
-                return new Interface(dynamic_cast<Widget*>(object));
-            },
-            [](QAccessibleInterface* iface) { return dynamic_cast<Interface*>(iface) != nullptr; }};
-}
-
-constexpr Kind kKinds[] = {
-    KindOf<StaticWidget, StaticAccessible>(),
-    KindOf<EditWidget, EditAccessible>(),
-    KindOf<ListBoxWidget, ListBoxAccessible>(),
-};
-
-const Kind* KindOfWidget(const QObject* object) {
-    for (const Kind& kind : kKinds)
-        if (kind.holds(object))
-            return &kind;
-    return nullptr;
-}
-
 QAccessibleInterface* Factory(const QString&, QObject* object) {
-    const Kind* kind = KindOfWidget(object);
-    return kind ? kind->make(object) : nullptr;
+    const ControlKind* kind = ControlKind::Of(object);
+    return kind && kind->makeAccessible ? kind->makeAccessible(object) : nullptr;
 }
 } // namespace
 
@@ -54,10 +21,10 @@ void ControlAccessibility::Install() {
 }
 
 void ControlAccessibility::Adopt(QWidget* control) {
-    const Kind* kind = KindOfWidget(control);
-    if (kind == nullptr || !QAccessible::isActive())
+    const ControlKind* kind = ControlKind::Of(control);
+    if (kind == nullptr || kind->makeAccessible == nullptr || !QAccessible::isActive())
         return;
     QAccessibleInterface* current = QAccessible::queryAccessibleInterface(control);
-    if (current != nullptr && !kind->made(current))
+    if (current != nullptr && !kind->madeAccessible(current))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(current));
 }

@@ -3,10 +3,10 @@
 class QWidget;
 
 // How the controls of template dialogs appear to accessibility (screen
-// readers): one interface per kind of control, chosen by its widget's class.
-// Push buttons, check boxes and group boxes keep Qt's own interfaces, which
-// name them by their text without mnemonic marks and describe them by their
-// tooltip (CToolTipCtrl tells the widget).
+// readers): the interface of each kind of control (ControlKind), chosen by
+// its widget's class. Push buttons, check boxes and group boxes keep Qt's own
+// interfaces, which name them by their text without mnemonic marks and
+// describe them by their tooltip (CToolTipCtrl tells the widget).
 class ControlAccessibility {
 public:
     // Installs the interfaces with Qt; once is enough, again does nothing.

@@ -4,16 +4,7 @@
 #include "framework/desktop/internal/WindowPlacement.h"
 #include "framework/dialog/CDialog.h"
 #include "framework/dialog/ResourceTable.h"
-#include "framework/stdcontrols/CButton.h"
-#include "framework/stdcontrols/CEdit.h"
-#include "framework/stdcontrols/CListBox.h"
-#include "framework/stdcontrols/CStatic.h"
-#include "framework/stdcontrols/internal/ButtonWidget.h"
-#include "framework/stdcontrols/internal/CheckBoxWidget.h"
-#include "framework/stdcontrols/internal/EditWidget.h"
-#include "framework/stdcontrols/internal/GroupBoxWidget.h"
-#include "framework/stdcontrols/internal/ListBoxWidget.h"
-#include "framework/stdcontrols/internal/StaticWidget.h"
+#include "framework/dialog/internal/ControlKind.h"
 #include "framework/types/ByteText.h"
 #include "framework/types/WinStyles.h"
 #include "framework/window/internal/WndRecord.h"
@@ -43,46 +34,6 @@ Qt::WindowFlags FlagsFor(const DialogTemplate& dialog) {
     if (dialog.style & WS_MAXIMIZEBOX)
         flags |= Qt::WindowMaximizeButtonHint;
     return flags;
-}
-
-template <class Control> std::unique_ptr<CWnd> StandIn() {
-    return std::make_unique<Control>();
-}
-
-// The stand-in class of a template item's control.
-WndRecord::StandInFactory StandInFor(DialogItemClass itemClass) {
-    switch (itemClass) {
-    case DialogItemClass::Edit:
-        return &StandIn<CEdit>;
-    case DialogItemClass::ListBox:
-        return &StandIn<CListBox>;
-    case DialogItemClass::Static:
-        return &StandIn<CStatic>;
-    case DialogItemClass::Button:
-        break;
-    }
-    return &StandIn<CButton>;
-}
-
-QWidget* MakeControl(const DialogItem& item, QWidget* parent) {
-    switch (item.itemClass) {
-    case DialogItemClass::Edit:
-        return new EditWidget(parent);
-    case DialogItemClass::ListBox:
-        return new ListBoxWidget(parent);
-    case DialogItemClass::Static:
-        return new StaticWidget(parent);
-    case DialogItemClass::Button:
-        break;
-    }
-    switch (item.style & BS_TYPEMASK) {
-    case BS_AUTOCHECKBOX:
-        return new CheckBoxWidget(parent);
-    case BS_GROUPBOX:
-        return new GroupBoxWidget(parent);
-    default:
-        return new ButtonWidget(parent);
-    }
 }
 } // namespace
 
@@ -140,18 +91,14 @@ void DialogWindow::AddMenuItems(const std::vector<MenuItem>& items, QMenuBar* ba
 }
 
 QWidget* DialogWindow::AddControl(const DialogItem& item) {
-    QWidget* control = MakeControl(item, m_client);
+    QWidget* control = ControlKind::MakeControl(item, m_client);
     control->setGeometry(m_units.ToPixelsX(item.x), m_units.ToPixelsY(item.y),
                          m_units.ToPixelsX(item.cx), m_units.ToPixelsY(item.cy));
-    WndRecord& record = WndRecord::Of(control);
-    record.Define(item.id, StandInFor(item.itemClass), item.style, item.exStyle);
-    record.SetText(item.text);
+    WndRecord::Of(control).SetText(item.text);
     if (!(item.style & WS_VISIBLE))
         control->hide();
     if (item.style & WS_DISABLED)
         control->setEnabled(false);
-    if (item.itemClass == DialogItemClass::Button && (item.style & BS_TYPEMASK) == BS_GROUPBOX)
-        control->lower();
     control->installEventFilter(this);
     m_controls.emplace_back(control);
     return control;
