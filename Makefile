@@ -61,11 +61,11 @@ fuzz: build
 # icon button and the banner at twice the scale.
 screenshots: build
 	mkdir -p $(BUILD)/screenshots
-	QT_QPA_PLATFORM=offscreen $(BUILD)/tests/screenshots/vodizuzi_screenshots dialogs $(BUILD)/screenshots
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/screenshots/vodizuzi_screenshots dialogs $(BUILD)/screenshots
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 \
-		$(BUILD)/tests/screenshots/vodizuzi_screenshots button $(BUILD)/screenshots
+		$(BUILD)/tools/screenshots/vodizuzi_screenshots button $(BUILD)/screenshots
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 \
-		$(BUILD)/tests/screenshots/vodizuzi_screenshots banner $(BUILD)/screenshots
+		$(BUILD)/tools/screenshots/vodizuzi_screenshots banner $(BUILD)/screenshots
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
