@@ -2,6 +2,7 @@
 #include "tests/engine/SearchTrace.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/Gate.h"
+#include "tests/support/ProcessStatus.h"
 #include "tests/support/StackThread.h"
 #include "tests/support/TempTree.h"
 
@@ -51,17 +52,6 @@ private:
     bool m_done = false;
     std::thread m_thread;
 };
-
-// A field of /proc/self/status, in kB; -1 when it cannot be read.
-long StatusKb(const std::string& field) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.compare(0, field.size() + 1, field + ":") == 0)
-            return std::atol(line.c_str() + field.size() + 1);
-    }
-    return -1;
-}
 
 // Descriptors open in this process now.
 rlim_t OpenDescriptors() {

@@ -1,7 +1,9 @@
 #include "tests/ui/SearchDialogFixture.h"
 
 #include "framework/dialog/ModalHook.h"
+#include "tests/support/ChildProcess.h"
 #include "tests/support/KeyedApp.h"
+#include "tests/support/ProcessStatus.h"
 #include "tests/support/ScopedCurrentFolder.h"
 #include "tests/support/TempConfigHome.h"
 
@@ -287,30 +289,61 @@ TEST_F(SearchDialog, ADoubleClickOnALineOpensTheShownFile) {
     EXPECT_EQ(Text(IDC_COUNTER), "2 / 2");
 }
 
-// Regression: a search that could not have the descriptors it needs (the limit
-// on open files too low for a folder, its parent and a file) ended the
-// program. It is refused with one message box; the window stays as after an
-// empty search.
-TEST_F(SearchDialog, TooFewFileHandlesAreReportedAndTheWindowStays) {
+// Regressions: a search that could not have the descriptors it needs (the
+// limit on open files too low for a folder, its parent and a file), or whose
+// memory ran out, ended the program. Each is reported with one message box
+// and the window stays: as after an empty search when nothing could be
+// searched, stopped with the records found kept when memory ran out. Each row
+// lowers its limit in a child process.
+TEST_F(SearchDialog, TooFewFileHandlesOrTooLittleMemoryAreReportedAndTheWindowStays) {
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-    GTEST_SKIP() << "the sanitizers' own checks need free descriptors";
+    GTEST_SKIP() << "the sanitizers' own checks need free descriptors, AddressSanitizer aborts "
+                    "instead of throwing, and its shadow memory cannot live under RLIMIT_AS";
 #endif
-    tree.File("a.txt", "hit\n");
+    tree.File("a/first.txt", "x\n");
+    tree.File("b/huge.txt", std::string(40 << 20, '\n')); // 40 million lines in one record
+    const struct {
+        const char* name;
+        int resource;
+        std::function<rlim_t()> limit;
+        const char* box;
+        const char* status; // with the number of records the counter shows
+    } cases[] = {
+        {"too few file handles", RLIMIT_NOFILE,
+         [] {
+             rlim_t open = 0;
+             for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd"))
+                 open += entry.path().filename() != "." ? 1 : 0;
+             return open + 1; // the listing's own descriptor is closed again
+         },
+         "Too few file handles to search: the limit on open files is too low", "Waiting..."},
+        {"out of memory", RLIMIT_AS, [] { return (StatusKb("VmSize") + 400 * 1024) * 1024; },
+         "Out of memory: the search was stopped", "Search stopped: # files found"},
+    };
     Browse(tree.Root());
-    rlimit saved;
-    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
-    rlim_t open = 0;
-    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd"))
-        open += entry.path().filename() != "." ? 1 : 0;
-    rlimit lowered = saved;
-    lowered.rlim_cur = open + 1; // the listing's own descriptor is closed again
-    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &lowered), 0);
-    Type("hit");
-    Click(IDC_FIND);
-    ::setrlimit(RLIMIT_NOFILE, &saved);
-    EXPECT_EQ(BoxTexts(),
-              Texts{"Too few file handles to search: the limit on open files is too low"});
-    EXPECT_EQ(Text(IDC_COUNTER), "");
-    EXPECT_EQ(Text(IDC_STATUS_TEXT), "Waiting...");
-    EXPECT_EQ(dialog.GetModalResult(), -1);
+    Type("^");
+    for (const auto& c : cases) {
+        const std::string answer = ChildProcess::Run([&]() -> std::string {
+            rlimit limit;
+            ::getrlimit(c.resource, &limit);
+            limit.rlim_cur = c.limit();
+            if (::setrlimit(c.resource, &limit) != 0)
+                return "cannot lower the limit";
+            Click(IDC_FIND);
+            const std::string counter = Text(IDC_COUNTER);
+            std::string status = c.status;
+            if (const size_t hash = status.find('#'); hash != std::string::npos)
+                status.replace(hash, 1,
+                               counter.empty() ? "0" : counter.substr(counter.find('/') + 2));
+            std::string problems;
+            if (BoxTexts() != Texts{c.box})
+                problems += "boxes: " + std::to_string(boxes.boxes.size()) + "\n";
+            if (Text(IDC_STATUS_TEXT) != status)
+                problems += "status: " + Text(IDC_STATUS_TEXT) + "\n";
+            if (dialog.GetModalResult() != -1)
+                problems += "the window ended\n";
+            return problems;
+        });
+        EXPECT_EQ(answer, "") << c.name;
+    }
 }
