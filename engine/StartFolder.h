@@ -10,6 +10,6 @@ public:
     // it is missing, no folder, or not readable.
     static int Open(const std::string& path);
     // Whether a search could open the folder; a search from a folder that
-    // cannot be opened walks nothing.
+    // cannot be opened walks nothing. When not, errno says why.
     static bool CanOpen(const std::string& path);
 };

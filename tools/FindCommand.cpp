@@ -13,7 +13,6 @@
 #include <cstring>
 #include <new>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 // The help text; the defaults it names are those of SearchOptions.
@@ -169,13 +168,10 @@ bool FindCommand::Parse(const std::vector<std::string>& args, std::string& probl
 
 bool FindCommand::Search(OutputStream& output, std::FILE* err, bool& found, std::string& failure) {
     // (Without a descriptor to spare, the search itself says so.)
-    const int folder = StartFolder::Open(m_operands[1]);
-    if (folder < 0 && errno != EMFILE && errno != ENFILE) {
+    if (!StartFolder::CanOpen(m_operands[1]) && errno != EMFILE && errno != ENFILE) {
         failure = "cannot open folder: " + m_operands[1] + ": " + std::strerror(errno);
         return false;
     }
-    if (folder >= 0)
-        ::close(folder);
     std::atomic<bool> stop{false};
     m_tuning.cancel = &stop;
     RecordPrinter printer(output, err, m_progress, stop);

@@ -165,22 +165,18 @@ void CSearchDlg::OnFind() {
         });
         SearchTuning tuning;
         tuning.cancel = &work.StopRequested();
-        bool found = false;
         const char* failure = nullptr;
         try {
             work.Run(
-                [&] {
-                    found =
-                        RunSearch(m_pattern, m_startFolder, m_options, m_matches, relay, tuning);
-                },
+                [&] { RunSearch(m_pattern, m_startFolder, m_options, m_matches, relay, tuning); },
                 [this, &relay] { ShowStatus(relay.LatestFolder()); }, kStatusInterval);
         } catch (const std::bad_alloc&) {
             failure = kOutOfMemory;
         } catch (const TooFewDescriptors&) {
             failure = kTooFewDescriptors;
         }
-        // After a failure, the records found until then are shown.
-        if (found || m_matches.GetCount() > 0) {
+        // The records found are shown, also those found before a failure.
+        if (m_matches.GetCount() > 0) {
             m_haveResults = TRUE;
             ShowMatch(0);
         }

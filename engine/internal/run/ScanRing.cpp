@@ -27,9 +27,7 @@ ScanSlot* ScanRing::DoneFront() {
 
 void ScanRing::PopFront() {
     ScanSlot& slot = m_slots[m_front++ % m_slots.size()];
-    slot.open = FolderListing::OpenResult::Skipped;
-    slot.openError = 0;
-    slot.count = 0;
+    slot.ForgetResults();
     // Memory is held by the records in flight only.
     slot.record.Release();
     m_recordBytes.fetch_sub(slot.counted);

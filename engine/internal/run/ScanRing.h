@@ -22,6 +22,13 @@ struct ScanSlot {
     size_t counted = 0; // the record's bytes counted among the records in flight
     std::atomic<bool> done{false};
     std::atomic<bool> awaited{false}; // the owner sleeps until `done`
+
+    // Forgets the last scan's results, before the slot takes another file.
+    void ForgetResults() {
+        open = FolderListing::OpenResult::Skipped;
+        openError = 0;
+        count = 0;
+    }
 };
 
 // The ring that hands the files of a walk, in walk order, from the owner (the
@@ -111,7 +118,6 @@ public:
     bool MayGoOn(const ScanSlot& slot) const;
     // Sleeps until MayGoOn(slot).
     void WaitToGoOn(const ScanSlot& slot);
-    size_t RecordBytes() const { return m_recordBytes.load(); }
 
 private:
     static constexpr uint64_t kClosed = uint64_t{1} << 63;

@@ -175,8 +175,7 @@ bool SearchRun::RunSequential(FolderWalker& walker) {
             CommitEnter(walker, slot.item);
             continue;
         }
-        slot.open = FolderListing::OpenResult::Skipped;
-        slot.count = 0;
+        slot.ForgetResults();
         slot.record.Clear();
         m_observer.OnWaiting();
         Scan(scanner, slot, &walker);
